@@ -1,0 +1,2 @@
+// vmrsim: a radio on a pseudo-terminal.
+int main() { return 0; }

@@ -1,0 +1,7 @@
+#include "vmrtool/Tool.h"
+
+namespace vmrtool {
+
+void RegisterTransferCommands(CLI::App&, int&) {}
+
+} // namespace vmrtool
