@@ -17,15 +17,15 @@ struct SettingsPlaces {
 };
 
 struct AppSettings {
-    std::string AppDir;                       // program folder, with a trailing separator
-    std::string ComPort = "COM1";             // port of the transfers
-    std::string HelpFile = "enHelp.chm";      // help file path
-    std::string ModelName = "VMR-417";        // application name and window titles
+    std::string AppDir;                        // program folder, with a trailing separator
+    std::string ComPort = "COM1";              // port of the transfers
+    std::string HelpFile = "enHelp.chm";       // help file path
+    std::string ModelName = "VMR-417";         // application name and window titles
     std::string ModelDataFile = "VMR-417.dat"; // name proposed by the first Save
-    std::string CompanyName;                  // About box
-    std::string DataDir;                      // first folder of the file dialogs
-    std::string DefaultDataPath;              // Default.dat to load
-    bool portable = false;                    // Program.ini beside the program
+    std::string CompanyName;                   // About box
+    std::string DataDir;                       // first folder of the file dialogs
+    std::string DefaultDataPath;               // Default.dat to load
+    bool portable = false;                     // Program.ini beside the program
 };
 
 // Chooses the Program.ini to use and sets it on ini:

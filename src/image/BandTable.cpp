@@ -79,7 +79,9 @@ bool SameBand(const BandLimitCache& cache, int a, int b) {
     return BandOf(cache, a, false) == BandOf(cache, b, false);
 }
 
-bool IsUnsetLimit(int limit) { return limit == 0 || limit == -1; }
+bool IsUnsetLimit(int limit) {
+    return limit == 0 || limit == -1;
+}
 
 int FirstConfiguredBand(const BandLimitCache& cache, bool transmitTable) {
     if (transmitTable) {

@@ -32,7 +32,9 @@ struct BandRange {
 extern const std::array<BandRange, kBandCount> HardBandRanges;
 
 // Offsets of a band record's fields in the image (band index b = 0..8).
-constexpr std::size_t BandRecordOffset(int b) { return addr::kBandTable + 16 * static_cast<std::size_t>(b); }
+constexpr std::size_t BandRecordOffset(int b) {
+    return addr::kBandTable + 16 * static_cast<std::size_t>(b);
+}
 constexpr std::size_t kRxLowerField = 0, kRxUpperField = 4, kTxLowerField = 8, kTxUpperField = 12;
 
 // A limit field is not set when its most significant byte is 0x00 or 0xFF.

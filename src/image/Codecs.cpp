@@ -94,8 +94,12 @@ int MulTrunc(double a, double b) {
     return static_cast<int>(v);
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string IntText(long long v, int minDigits) {
     std::string digits = std::to_string(v < 0 ? -v : v);
@@ -115,8 +119,12 @@ std::string ScaledText(long long count, int decimals) {
 
 } // namespace
 
-std::uint8_t ByteToBcd(int n) { return static_cast<std::uint8_t>((n / 10) * 16 + n % 10); }
-int BcdToByte(std::uint8_t b) { return (b >> 4) * 10 + (b & 0x0F); }
+std::uint8_t ByteToBcd(int n) {
+    return static_cast<std::uint8_t>((n / 10) * 16 + n % 10);
+}
+int BcdToByte(std::uint8_t b) {
+    return (b >> 4) * 10 + (b & 0x0F);
+}
 
 int DecodeFreqBytes(const std::uint8_t* p) {
     long long v = 0;
@@ -132,14 +140,18 @@ void EncodeFreqBytes(std::uint8_t* p, int count) {
     }
 }
 
-bool IsFreqEmpty(const RadioImage& image, std::size_t offset) { return image[offset + 3] == 0xFF; }
+bool IsFreqEmpty(const RadioImage& image, std::size_t offset) {
+    return image[offset + 3] == 0xFF;
+}
 int ReadFreq(const RadioImage& image, std::size_t offset) {
     return DecodeFreqBytes(image.data() + offset);
 }
 void WriteFreq(RadioImage& image, std::size_t offset, int count) {
     EncodeFreqBytes(image.data() + offset, count);
 }
-void WriteNoFreq(RadioImage& image, std::size_t offset) { image.Fill(offset, 4, 0xFF); }
+void WriteNoFreq(RadioImage& image, std::size_t offset) {
+    image.Fill(offset, 4, 0xFF);
+}
 
 int ReadToneWord(const RadioImage& image, std::size_t offset) {
     return BcdToByte(image[offset + 1]) * 100 + BcdToByte(image[offset]);
@@ -149,7 +161,9 @@ void WriteToneWord(RadioImage& image, std::size_t offset, int n) {
     image[offset + 1] = ByteToBcd(n / 100);
 }
 
-double DecimalMul(double a, double b) { return ToDouble(Mul(a, b)); }
+double DecimalMul(double a, double b) {
+    return ToDouble(Mul(a, b));
+}
 
 double DecimalDiv(double a, double b) {
     Decimal x = ToDecimal15(a), y = ToDecimal15(b);
@@ -235,15 +249,25 @@ int ParseFreqText(std::string_view text) {
     return MulTrunc(ParseLeadingNumber(text), 100000);
 }
 
-std::string FormatFreqText(int count) { return ScaledText(count, 5); }
+std::string FormatFreqText(int count) {
+    return ScaledText(count, 5);
+}
 
-std::string CtcssToText(int tenths) { return ScaledText(tenths, 1); }
+std::string CtcssToText(int tenths) {
+    return ScaledText(tenths, 1);
+}
 
-int CtcssFromText(std::string_view text) { return MulTrunc(ParseLeadingNumber(text), 10); }
+int CtcssFromText(std::string_view text) {
+    return MulTrunc(ParseLeadingNumber(text), 10);
+}
 
-std::string DcsToText(int n) { return IntText(n & 0x3FFF, 3); }
+std::string DcsToText(int n) {
+    return IntText(n & 0x3FFF, 3);
+}
 
-int DcsFromText(std::string_view text) { return AtoI(text); }
+int DcsFromText(std::string_view text) {
+    return AtoI(text);
+}
 
 std::string NormaliseCtcssText(std::string_view text) {
     if (text.empty()) return "100.0";

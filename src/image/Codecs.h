@@ -39,10 +39,10 @@ double DecimalMul(double a, double b);
 double DecimalDiv(double a, double b);
 
 // Locale-free conversions between texts and numbers.
-double ParseLeadingNumber(std::string_view text); // like atof: leading number, else 0
+double ParseLeadingNumber(std::string_view text);       // like atof: leading number, else 0
 bool ParseLeadingInt(std::string_view text, long& out); // like sscanf("%d")
-int AtoI(std::string_view text);                         // like atoi
-std::string FormatFixed(double value, int decimals);     // like "%.Nf"
+int AtoI(std::string_view text);                        // like atoi
+std::string FormatFixed(double value, int decimals);    // like "%.Nf"
 
 int ParseFreqText(std::string_view text);
 std::string FormatFreqText(int count);

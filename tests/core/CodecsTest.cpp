@@ -47,10 +47,12 @@ struct FreqTextCase {
 
 TEST(FreqText, ParsesExactly) {
     const FreqTextCase cases[] = {
-        {"145.125", 14512500}, {"145.1234567", 14512345}, {"0.00007", 7},
-        {"", 0},               {"446.00625", 44600625},   {"118.00833", 11800833},
-        {"  27.5abc", 2750000}, {"abc", 0},               {"999.99999", 99999999},
-        {"0.1", 10000},        {"1e2", 10000000},         {"-1", -100000},
+        {"145.125", 14512500},   {"145.1234567", 14512345},
+        {"0.00007", 7},          {"", 0},
+        {"446.00625", 44600625}, {"118.00833", 11800833},
+        {"  27.5abc", 2750000},  {"abc", 0},
+        {"999.99999", 99999999}, {"0.1", 10000},
+        {"1e2", 10000000},       {"-1", -100000},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseFreqText(c.text), c.count) << c.text;
 }
@@ -85,7 +87,7 @@ TEST(ToneText, NormaliseCtcss) {
 }
 
 TEST(ToneText, NormaliseDcs) {
-    const TextCase cases[] = {{"", "023"},   {"7", "007"},   {"777", "777"}, {"778", "023"},
+    const TextCase cases[] = {{"", "023"},    {"7", "007"},  {"777", "777"}, {"778", "023"},
                               {"abc", "023"}, {"23", "023"}, {"089", "089"}, {"-1", "023"}};
     for (const auto& c : cases) EXPECT_EQ(NormaliseDcsText(c.in), c.out) << c.in;
     EXPECT_EQ(DcsFromText("754"), 754);
@@ -110,9 +112,8 @@ TEST(Snapping, Frequencies) {
 }
 
 TEST(Snapping, Offset) {
-    const TextCase cases[] = {{"", "0.00000"},          {"50.00001", "7.60000"},
-                              {"5.003", "5.00000"},     {"0.6", "0.60000"},
-                              {"50", "50.00000"},       {"-1", "7.60000"}};
+    const TextCase cases[] = {{"", "0.00000"},    {"50.00001", "7.60000"}, {"5.003", "5.00000"},
+                              {"0.6", "0.60000"}, {"50", "50.00000"},      {"-1", "7.60000"}};
     for (const auto& c : cases) EXPECT_EQ(NormaliseOffset(c.in), c.out) << c.in;
 }
 

@@ -1,8 +1,8 @@
 #include "DefaultCodeplug.h"
 
 #include "image/BandTable.h"
-#include "image/CodeplugFile.h"
 #include "image/Codecs.h"
+#include "image/CodeplugFile.h"
 
 namespace vmr {
 

@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     vmr::BuildDefaultCodeplug(image, tones);
     const auto bytes = vmr::SerializeCodeplug(image, tones);
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
         std::fprintf(stderr, "mkdefault: cannot write %s\n", argv[1]);

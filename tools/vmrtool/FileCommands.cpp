@@ -8,7 +8,9 @@
 
 namespace vmrtool {
 
-void Complain(const std::string& message) { std::cerr << "vmrtool: " << message << "\n"; }
+void Complain(const std::string& message) {
+    std::cerr << "vmrtool: " << message << "\n";
+}
 
 std::string FindDefaultData() {
     const vmr::SettingsPlaces places = vmr::PlatformSettingsPlaces();
