@@ -7,7 +7,8 @@ namespace vmr {
 FileResult WriteFileAtomically(const QString& path, const std::vector<std::uint8_t>& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()).toStdString()};
+        return {false,
+                QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()).toStdString()};
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
         const QString err = file.errorString();
@@ -15,7 +16,8 @@ FileResult WriteFileAtomically(const QString& path, const std::vector<std::uint8
         return {false, QStringLiteral("Cannot write %1: %2").arg(path, err).toStdString()};
     }
     if (!file.commit())
-        return {false, QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()).toStdString()};
+        return {false,
+                QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()).toStdString()};
     return {true, {}};
 }
 
