@@ -1,0 +1,12 @@
+// The one list of the program's editors: each editor's registration function
+// is called here. A new editor adds its include and one line.
+#include "app/qt/EditorRegistry.h"
+#include "editors/settings/qt/ModelView.h"
+
+namespace vmr {
+
+void RegisterEditors(EditorRegistry& registry) {
+    RegisterModelView(registry);
+}
+
+} // namespace vmr
