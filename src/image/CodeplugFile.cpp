@@ -66,9 +66,10 @@ FileResult LoadCodeplugBytes(const std::vector<std::uint8_t>& bytes, RadioImage&
         if (kind) *kind = CodeplugKind::BareImage;
         return {true, {}};
     }
-    return {false, "The file is " + std::to_string(bytes.size()) +
-                       " bytes long; a codeplug file has 69632 bytes (or 65536 for a bare "
-                       "radio image)."};
+    return {false,
+            "The file is " + std::to_string(bytes.size()) +
+                " bytes long; a codeplug file has 69632 bytes (or 65536 for a bare radio image).",
+            FileError::NotCodeplug};
 }
 
 std::vector<std::uint8_t> SerializeCodeplug(const RadioImage& image,
@@ -85,18 +86,22 @@ FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         const int err = errno;
-        return {false, "Cannot open " + path + ": " + std::strerror(err ? err : ENOENT)};
+        return {false, "Cannot open " + path + ": " + std::strerror(err ? err : ENOENT),
+                FileError::Open};
     }
-    std::vector<std::uint8_t> data;
-    // Read at most one byte more than allowed so that an oversized file is seen
-    // without reading all of it.
-    data.resize(maxBytes + 1);
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0) return {false, "Cannot read " + path, FileError::Read};
+    if (static_cast<std::size_t>(size) > maxBytes)
+        return {false,
+                "The file is " + std::to_string(size) +
+                    " bytes long; a codeplug file has 69632 bytes (or 65536 for a bare radio "
+                    "image).",
+                FileError::NotCodeplug};
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    if (in.bad()) return {false, "Cannot read " + path};
-    data.resize(static_cast<std::size_t>(in.gcount()));
-    if (data.size() > maxBytes)
-        return {false, "The file " + path + " is larger than " + std::to_string(maxBytes) +
-                           " bytes; a codeplug file has 69632 bytes."};
+    if (!in) return {false, "Cannot read " + path, FileError::Read};
     out = std::move(data);
     return {true, {}};
 }

@@ -9,9 +9,18 @@
 
 namespace vmr {
 
+enum class FileError {
+    None,
+    Open,        // the file cannot be opened
+    Read,        // reading failed part way
+    NotCodeplug, // the size is not that of a codeplug or an image
+    Write,       // the file cannot be created or written
+};
+
 struct FileResult {
     bool ok = false;
     std::string error; // a sentence for the user when !ok
+    FileError code = FileError::None;
 };
 
 enum class CodeplugKind {
