@@ -14,7 +14,13 @@ SettingsPlaces PlatformSettingsPlaces() {
     QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (docs.isEmpty()) docs = QDir::homePath();
     p.userDataDir = QDir(docs).filePath("VMR Programmer").toStdString();
-    p.installedDataDir = VMR_DATA_INSTALL_DIR;
+    // An installed tree may have been moved as a whole (or installed under
+    // another prefix): its data folder then lies beside bin/ as share/vmrprog.
+    const QDir relocated(QCoreApplication::applicationDirPath() + "/../share/vmrprog");
+    if (relocated.exists("Default.dat"))
+        p.installedDataDir = QDir::toNativeSeparators(relocated.canonicalPath()).toStdString();
+    else
+        p.installedDataDir = VMR_DATA_INSTALL_DIR;
     return p;
 }
 
