@@ -1,0 +1,19 @@
+// The main window's way to the radio link's dialogs.
+#pragma once
+
+class QWidget;
+
+namespace vmr {
+
+struct AppContext;
+
+enum class RadioDirection { Read, Write };
+
+// Runs the transfer dialog for dir over parent; true when the transfer ended
+// successfully.
+bool RunTransferDialog(RadioDirection dir, AppContext& ctx, QWidget* parent);
+
+// Runs the port dialog; true when it ended with OK (ComPort holds the choice).
+bool RunPortDialog(AppContext& ctx, QWidget* parent);
+
+} // namespace vmr
