@@ -105,8 +105,12 @@ RadioReply RadioModel::Complete() {
             count = length / 2;
             r.command += " short";
         }
-        for (std::size_t i = 0; i < count; ++i)
-            r.bytes.push_back((*memory_)[(address + i) & 0xFFFF]);
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t at = (address + i) & 0xFFFF;
+            r.bytes.push_back(faults_.readProtected && at == addr::kReadProtection
+                                  ? std::uint8_t{3}
+                                  : (*memory_)[at]);
+        }
         if (static_cast<long>(address) == faults_.silentAfter) silent_ = true;
         break;
     }

@@ -15,12 +15,13 @@
 namespace vmr {
 
 struct RadioFaults {
-    int ignoreWakeUps = 0;     // the first N wake-ups get no answer
-    bool silent = false;       // never answer anything
-    long shortReadAt = -1;     // the read block at this address is answered short
-    long refuseReadAckAt = -1; // acknowledgements after this read block are refused
-    long refuseWriteAt = -1;   // the write block at this address is refused
-    long silentAfter = -1;     // after answering the block at this address, fall silent
+    bool readProtected = false; // byte 8 of block 0xCC00 reads 3, whatever was written there
+    int ignoreWakeUps = 0;      // the first N wake-ups get no answer
+    bool silent = false;        // never answer anything
+    long shortReadAt = -1;      // the read block at this address is answered short
+    long refuseReadAckAt = -1;  // acknowledgements after this read block are refused
+    long refuseWriteAt = -1;    // the write block at this address is refused
+    long silentAfter = -1;      // after answering the block at this address, fall silent
 };
 
 struct RadioReply {

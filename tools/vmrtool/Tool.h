@@ -16,8 +16,9 @@ enum Exit : int {
     kUnavailable = 69, // the port cannot be opened
     kCantCreate = 73,  // an output that cannot be created
     kIoErr = 74,
-    kProtocol = 76, // communication error with the radio
-    kNoPerm = 77,   // access code refused or not given
+    kProtocol = 76,     // communication error with the radio
+    kNoPerm = 77,       // access code refused or not given
+    kInterrupted = 130, // a transfer stopped by Ctrl+C (128 + SIGINT)
 };
 
 // Each command group adds its subcommands; a command's callback stores its exit
