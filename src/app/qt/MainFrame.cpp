@@ -78,8 +78,11 @@ CMainFrame::CMainFrame(AppContext& ctx, const EditorRegistry& registry, QWidget*
 }
 
 CMainFrame::~CMainFrame() {
-    // Child windows go with the frame; nothing may commit into the image then.
-    disconnect(mdi_, nullptr, this, nullptr);
+    // The bars and windows go after this object's members: they must not call
+    // back into it on their way out.
+    for (QObject* sender :
+         std::initializer_list<QObject*>{mdi_, treeBar_, toolBar_, tree_, windowMenu_})
+        disconnect(sender, nullptr, this, nullptr);
 }
 
 // ---- construction --------------------------------------------------------
