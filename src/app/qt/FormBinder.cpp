@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace vmr {
 
 namespace {
@@ -16,42 +18,65 @@ QString ToQ(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Drops every character that fails the field's key test, keeping the rest.
-class CharRuleValidator : public QValidator {
+void LoadText(QLineEdit* edit, TextGate& gate, const TextField& f) {
+    const QString text = ToQ(f.text);
+    if (edit->text() != text) {
+        // What the form puts into a box is shown as it is: the key rule and
+        // the length limit apply to what the user types.
+        gate.loading = true;
+        edit->setText(text);
+        gate.loading = false;
+    }
+    gate.Loaded(text);
+    edit->setReadOnly(f.readOnly);
+}
+
+// The QValidator face of a gate.
+class GateValidator : public QValidator {
 public:
-    CharRuleValidator(CharRule rule, QObject* parent) : QValidator(parent), rule_(rule) {}
-    State validate(QString& input, int& pos) const override {
+    GateValidator(TextGate* gate, QObject* parent) : QValidator(parent), gate_(gate) {}
+    State validate(QString& input, int& pos) const override { return gate_->Validate(input, pos); }
+
+private:
+    TextGate* gate_;
+};
+
+} // namespace
+
+TextGate::TextGate(CharRule rule, int maxLength) : rule_(rule), maxLength_(maxLength) {}
+
+QValidator::State TextGate::Validate(QString& input, int& pos) {
+    if (loading) {
+        prev_ = input;
+        return QValidator::Acceptable;
+    }
+    if (rule_) {
         QString kept;
         int newPos = pos;
         for (int i = 0; i < input.size(); ++i) {
             const QChar c = input[i];
-            const bool ok = c.unicode() < 0x80 && rule_(static_cast<char>(c.unicode()));
-            if (ok)
+            if (c.unicode() < 0x80 && rule_(static_cast<char>(c.unicode())))
                 kept += c;
             else if (i < pos)
                 --newPos;
         }
         input = kept;
         pos = newPos;
-        return Acceptable;
     }
-
-private:
-    CharRule rule_;
-};
-
-void LoadText(QLineEdit* edit, const TextField& f) {
-    if (edit->text() != ToQ(f.text)) edit->setText(ToQ(f.text));
-    edit->setReadOnly(f.readOnly);
-    edit->setMaxLength(f.maxLength > 0 ? f.maxLength : 32767);
+    // A limited box takes no more characters than fit; the ones just typed or
+    // pasted in front of the cursor are the ones dropped.
+    if (maxLength_ > 0 && input.size() > maxLength_) {
+        const qsizetype inserted = input.size() - prev_.size();
+        const qsizetype room = std::max<qsizetype>(0, maxLength_ - prev_.size());
+        const qsizetype drop = std::min<qsizetype>(inserted - room, pos);
+        if (inserted > 0 && drop > 0) {
+            input.remove(pos - drop, drop);
+            pos -= static_cast<int>(drop);
+        }
+    }
+    prev_ = input;
+    return QValidator::Acceptable;
 }
-
-void PrepareEdit(QLineEdit* edit, const TextField& field) {
-    if (field.accepts) edit->setValidator(new CharRuleValidator(field.accepts, edit));
-    if (field.maxLength > 0) edit->setMaxLength(field.maxLength);
-}
-
-} // namespace
 
 void FormBinder::ApplyFlags(QWidget* w, bool enabled, bool visible) {
     w->setEnabled(enabled);
@@ -63,11 +88,17 @@ void FormBinder::ApplyFlags(QWidget* w, bool enabled, bool visible) {
     }
 }
 
+TextGate* FormBinder::NewGate(const TextField& field) {
+    gates_.push_back(std::make_unique<TextGate>(field.accepts, field.maxLength));
+    return gates_.back().get();
+}
+
 void FormBinder::Bind(QLineEdit* edit, TextField& field, Handler onFinished) {
-    PrepareEdit(edit, field);
+    TextGate* gate = NewGate(field);
+    edit->setValidator(new GateValidator(gate, edit));
     bindings_.push_back({edit,
-                         [this, edit, &field] {
-                             LoadText(edit, field);
+                         [this, edit, gate, &field] {
+                             LoadText(edit, *gate, field);
                              ApplyFlags(edit, field.enabled, field.visible);
                          },
                          [edit, &field] { field.text = edit->text().toStdString(); }});
@@ -118,10 +149,11 @@ void FormBinder::Bind(QCheckBox* check, CheckField& field, Handler onToggled) {
 
 void FormBinder::Bind(CSpinEdit* spin, TextField& field, StepHandler onStep, Handler onFinished) {
     QLineEdit* edit = spin->Edit();
-    PrepareEdit(edit, field);
+    TextGate* gate = NewGate(field);
+    spin->SetTextRule([gate](QString& input, int& pos) { return gate->Validate(input, pos); });
     bindings_.push_back({spin,
-                         [this, spin, edit, &field] {
-                             LoadText(edit, field);
+                         [this, spin, edit, gate, &field] {
+                             LoadText(edit, *gate, field);
                              spin->setReadOnly(field.readOnly);
                              ApplyFlags(spin, field.enabled, field.visible);
                          },

@@ -10,8 +10,10 @@
 #include "app/FormState.h"
 
 #include <QObject>
+#include <QValidator>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAbstractButton;
@@ -23,6 +25,22 @@ class QWidget;
 namespace vmr {
 
 class CSpinEdit;
+
+// The typing rules of an edit box: characters failing the field's key test are
+// dropped, and no more than maxLength characters are taken. Texts the form
+// loads pass unchecked.
+class TextGate {
+public:
+    TextGate(CharRule rule, int maxLength);
+    QValidator::State Validate(QString& input, int& pos);
+    void Loaded(const QString& text) { prev_ = text; }
+    bool loading = false;
+
+private:
+    CharRule rule_;
+    int maxLength_;
+    QString prev_;
+};
 
 class FormBinder : public QObject {
     Q_OBJECT
@@ -59,8 +77,10 @@ private:
         std::function<void()> store;
     };
     void ApplyFlags(QWidget* w, bool enabled, bool visible);
+    TextGate* NewGate(const TextField& field);
 
     std::vector<Binding> bindings_;
+    std::vector<std::unique_ptr<TextGate>> gates_;
     std::vector<std::pair<QWidget*, QWidget*>> labels_;
     bool loading_ = false;
 };

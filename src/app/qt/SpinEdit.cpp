@@ -19,6 +19,10 @@ void CSpinEdit::stepBy(int steps) {
     emit Stepped(delta);
 }
 
+QValidator::State CSpinEdit::validate(QString& input, int& pos) const {
+    return rule_ ? rule_(input, pos) : QValidator::Acceptable;
+}
+
 QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const {
     return StepUpEnabled | StepDownEnabled; // stepping past an end wraps
 }

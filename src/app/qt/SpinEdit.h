@@ -4,6 +4,9 @@
 
 #include <QAbstractSpinBox>
 #include <QElapsedTimer>
+#include <QValidator>
+
+#include <functional>
 
 class QLineEdit;
 
@@ -16,6 +19,11 @@ public:
 
     QLineEdit* Edit() const { return lineEdit(); }
     void stepBy(int steps) override;
+
+    // The typing rule of the edit part (see FormBinder); none accepts all.
+    using TextRule = std::function<QValidator::State(QString& input, int& pos)>;
+    void SetTextRule(TextRule rule) { rule_ = std::move(rule); }
+    QValidator::State validate(QString& input, int& pos) const override;
 
 signals:
     // A step of delta: ±1 for a click, larger while a button or key is held.
@@ -30,6 +38,7 @@ protected:
 
 private:
     QElapsedTimer held_;
+    TextRule rule_;
 };
 
 } // namespace vmr
