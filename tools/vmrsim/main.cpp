@@ -96,19 +96,25 @@ public:
         }
         std::this_thread::sleep_until(after);
         const Clock::time_point start = std::max(Clock::now(), txFree_);
+        const auto deliveredBy = [&](std::size_t count) {
+            return start + kCharTime * static_cast<long>(count);
+        };
         std::size_t sent = 0;
         while (sent < bytes.size()) {
-            // Everything whose last bit is on the wire by now goes out together.
+            // Whatever is fully on the wire by now goes out together; waking
+            // every couple of milliseconds keeps the bytes flowing, and the
+            // last one leaves exactly when its stop bit would.
             const Clock::time_point now = Clock::now();
             std::size_t due = sent;
-            while (due < bytes.size() && start + kCharTime * static_cast<long>(due + 1) <= now)
-                ++due;
+            while (due < bytes.size() && deliveredBy(due + 1) <= now) ++due;
             if (due > sent) {
                 WriteAll(bytes.data() + sent, due - sent);
                 sent = due;
-            } else {
-                std::this_thread::sleep_until(start + kCharTime * static_cast<long>(sent + 1));
             }
+            if (sent == bytes.size()) break;
+            const Clock::time_point next =
+                std::min(deliveredBy(bytes.size()), std::max(deliveredBy(sent + 1), now + kTick));
+            std::this_thread::sleep_until(next);
         }
         txFree_ = start + kCharTime * static_cast<long>(bytes.size());
     }
@@ -116,6 +122,7 @@ public:
 private:
     // 10 bits a character at 38,400 bit/s.
     static constexpr std::chrono::nanoseconds kCharTime{10'000'000'000LL / vmr::kLineBaud};
+    static constexpr std::chrono::microseconds kTick{2000};
 
     void WriteAll(const std::uint8_t* p, std::size_t n) {
         while (n > 0) {
