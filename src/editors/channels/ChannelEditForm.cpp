@@ -20,6 +20,10 @@ bool DigitKeyAllowed(char c) {
 ChannelEditForm::ChannelEditForm(AppContext& ctx, int channel) : ctx_(ctx), channel_(channel) {
     if (channel_ < kChannelRange.minimum) channel_ = kChannelRange.minimum;
     if (channel_ > kChannelRange.maximum) channel_ = kChannelRange.maximum;
+    // Part of the record but never shown; still loaded and stored.
+    for (ComboField* c : {&txStop, &step, &offsetDirection}) c->visible = false;
+    reverseBackup.visible = false;
+    offset.visible = false;
 }
 
 void ChannelEditForm::Open() {

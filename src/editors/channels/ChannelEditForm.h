@@ -16,6 +16,8 @@ bool DigitKeyAllowed(char c);
 
 class ChannelEditForm : public EditorForm, public ChannelFields {
 public:
+    static constexpr int kFormId = 143;
+
     ChannelEditForm(AppContext& ctx, int channel);
 
     TextField channelNumber{.maxLength = 3, .accepts = DigitKeyAllowed};

@@ -159,11 +159,13 @@ void ProgramForm::StoreRow(int n) {
 }
 
 void ProgramForm::RefreshFromImage() {
+    CancelEditor(); // the image is the truth now
     for (int n = 1; n <= kLastRow; ++n) LoadRow(n);
     RecomputeBandEnables(ctx_.bandLimits, ctx_.image);
 }
 
 void ProgramForm::CommitToImage() {
+    CommitEditor(); // an edit in progress is part of the grid
     for (int n = 1; n <= kLastRow; ++n) StoreRow(n);
     FinaliseImage(ctx_.image, ctx_.bandLimits);
 }
@@ -295,6 +297,12 @@ void ProgramForm::CommitEditor() {
     case Editor::None:
         break;
     }
+}
+
+void ProgramForm::CancelEditor() {
+    active_ = Editor::None;
+    for (TextField* t : {&freqEdit, &nameEdit}) t->visible = false;
+    for (ComboField* c : {&ctcssEdit, &dcsEdit, &listEdit}) c->visible = false;
 }
 
 void ProgramForm::OnEditorEnter() {

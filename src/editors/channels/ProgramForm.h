@@ -17,6 +17,7 @@ namespace vmr {
 
 class ProgramForm : public EditorForm {
 public:
+    static constexpr int kFormId = 101;
     static constexpr int kRows = 801; // row 0 is the header row
     static constexpr int kColumns = 12;
     static constexpr int kLastRow = kRows - 1;
@@ -51,8 +52,10 @@ public:
     }
     bool IsRowEmpty(int row) const { return Cell(row, kColRx).empty(); }
 
-    void RefreshFromImage() override; // rows 1..800, then the band enable flags
-    void CommitToImage() override;    // rows 1..800, then the consistency pass
+    // Rows 1..800, then the band enable flags; a shown editor is dropped.
+    void RefreshFromImage() override;
+    // A shown editor first, then rows 1..800, then the consistency pass.
+    void CommitToImage() override;
     void LoadRow(int n);
     void StoreRow(int n);
 
@@ -78,6 +81,8 @@ public:
     // The shown editor lost the focus: its text goes to its cell by the rules of
     // its column, and it is hidden. Nothing happens without a shown editor.
     void CommitEditor();
+    // Hides the shown editor without committing it.
+    void CancelEditor();
     // Enter in the shown editor: commit and move on (one column right; one row
     // down after an empty frequency editor).
     void OnEditorEnter();

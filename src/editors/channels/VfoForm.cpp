@@ -39,7 +39,12 @@ VfoLimits VfoLimitsOf(const BandLimitCache& cache, int i) {
     return {cache.PairLower[i - 9], cache.PairUpper[i - 9]};
 }
 
-VfoForm::VfoForm(AppContext& ctx) : ctx_(ctx) {}
+VfoForm::VfoForm(AppContext& ctx) : ctx_(ctx) {
+    // Part of the record but never shown; still loaded and stored.
+    for (TextField* t : {&tx, &name}) t->visible = false;
+    for (ComboField* c : {&txStop, &scan, &displayType}) c->visible = false;
+    reverseBackup.visible = false;
+}
 
 int VfoForm::CurrentRecord() const {
     return VfoRecordOfTab(ctx_.bandLimits, currentTab);

@@ -33,6 +33,8 @@ VfoLimits VfoLimitsOf(const BandLimitCache& cache, int i);
 
 class VfoForm : public EditorForm, public ChannelFields {
 public:
+    static constexpr int kFormId = 193;
+
     explicit VfoForm(AppContext& ctx);
 
     std::vector<std::string> tabs;
