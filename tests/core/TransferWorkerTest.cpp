@@ -177,6 +177,17 @@ TEST(TransferHandshake, WakeUpRetriesAcrossBothHandshakes) {
     }
 }
 
+TEST(TransferHandshake, RadioThatIgnoresItsFirstWakeUps) {
+    for (const int ignored : {3, 9}) {
+        SCOPED_TRACE(ignored);
+        Rig rig(TransferDirection::Write, RadioFaults{.ignoreWakeUps = ignored});
+        const TransferOutcome outcome = rig.Run();
+        EXPECT_EQ(outcome,
+                  ignored < 9 ? TransferOutcome::Success : TransferOutcome::CommunicationError);
+        EXPECT_EQ(std::count(rig.Log().begin(), rig.Log().end(), "WAKE ignored"), ignored);
+    }
+}
+
 TEST(TransferHandshake, SilentRadioGetsNineWakeUpsAndNothingElse) {
     Rig rig(TransferDirection::Read, RadioFaults{.silent = true});
     EXPECT_EQ(rig.Run(), TransferOutcome::CommunicationError);

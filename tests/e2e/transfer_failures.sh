@@ -68,6 +68,13 @@ settle_log "$T/log3"
 [ "$(cat "$T/keep.dat")" = KEEP ] || fail "a stopped read touched its output"
 stop_sim
 
+# A radio that misses its first wake-ups is woken by the retries.
+start_sim --ignore-wakeups 2 --log "$T/log5"
+expect_status 0 "ignored wake-ups" "$BIN/vmrtool" write --port "$DEV" "$T/code.dat"
+settle_log "$T/log5"
+[ "$(head -n 3 "$T/log5" | tr '\n' ' ')" = "WAKE ignored WAKE ignored WAKE " ] || fail "wake-up retries: $(head -n 3 "$T/log5")"
+stop_sim
+
 # A radio that never answers: nine wake-ups, then nothing more.
 start_sim --silent --log "$T/log4"
 expect_status 76 "silent radio" "$BIN/vmrtool" read --port "$DEV" -o "$T/keep.dat"

@@ -183,6 +183,25 @@ TEST(SerialPortTest, ReceiveKeepsTheTimeOut) {
     port.Close();
 }
 
+TEST(SerialPortTest, LineRateSimulatorTakesTheWireTime) {
+    SimRadio sim(PatternImage(0), {"--line-rate"});
+    SerialPort port;
+    ASSERT_TRUE(port.Open(sim.Device().toStdString()).ok);
+    const std::uint8_t wakeUp[7] = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
+    port.Write(wakeUp, sizeof wakeUp);
+    std::uint8_t reply[16] = {};
+    ASSERT_EQ(port.Receive(reply, 1), 1u);
+    EXPECT_EQ(reply[0], 'A');
+    const std::uint8_t identify[2] = {'M', 0x02};
+    QElapsedTimer timer;
+    timer.start();
+    port.Write(identify, sizeof identify);
+    ASSERT_EQ(port.Receive(reply, 16), 16u);
+    // 2 + 16 characters of 10 bits at 38,400 bit/s: 4.7 ms.
+    EXPECT_GE(timer.nsecsElapsed(), 4'600'000);
+    EXPECT_LT(timer.nsecsElapsed(), 60'000'000);
+}
+
 TEST(SerialPortTest, OpenFailureNamesTheReason) {
     SerialPort port;
     const PortOpenResult r = port.Open("/dev/vmr-no-such-port");

@@ -37,6 +37,7 @@ namespace {
 
 // Ctrl+C asks the running transfer to stop after its current block, as the
 // dialog's "Exit" does; a second Ctrl+C ends the program at once.
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 std::atomic<bool>* gCancel = nullptr;
 extern "C" void OnInterrupt(int) {
     if (gCancel) gCancel->store(true);
