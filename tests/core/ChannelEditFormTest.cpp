@@ -328,5 +328,12 @@ TEST_F(ChannelEditNoChange, VariedChannels) {
     ExpectWalkKeepsImage();
 }
 
+TEST_F(ChannelEditNoChange, ImageReadBackFromTheRadio) {
+    testing::FillVariedChannels(ctx.image, ctx.bandLimits);
+    FinaliseImage(ctx.image, ctx.bandLimits);
+    ctx.image = testing::WriteAndReadBack(ctx.image);
+    ExpectWalkKeepsImage();
+}
+
 } // namespace
 } // namespace vmr

@@ -2,6 +2,7 @@
 // has it after start-up, and a bank A filled with a variety of valid channels.
 #pragma once
 
+#include "LinkTestPort.h"
 #include "app/AppContext.h"
 #include "editors/channels/ChannelFields.h"
 #include "editors/channels/ChannelRecord.h"
@@ -101,6 +102,28 @@ inline void FillVariedChannels(RadioImage& image, const BandLimitCache& cache) {
 inline void WriteEmptyRowRecord(RadioImage& image, int n, const BandLimitCache& cache) {
     FillDefaultRecord(image, RecordOffset(n), 0, cache);
     ChannelRecord(image, RecordOffset(n)).SetOffsetFreq(kOffset760);
+}
+
+// What the program reads back from a radio after writing image to it (with a
+// fixed write date), through the radio's own end of the protocol.
+inline RadioImage WriteAndReadBack(const RadioImage& image) {
+    RadioImage radioMemory, written = image, back;
+    ToneStandardTable tones;
+    EXPECT_TRUE(LoadDefaultData(DefaultDatPath(), radioMemory, tones));
+    EXPECT_TRUE(LoadDefaultData(DefaultDatPath(), back, tones));
+    RadioModel radio(radioMemory);
+    TransferFlags flags;
+    TransferJob job;
+    job.today = [] { return WriteDate{2026, 5, 17}; };
+    job.direction = TransferDirection::Write;
+    test::ModelPort writePort(radio);
+    test::RecordingPanel writePanel(kWriteBlocks);
+    EXPECT_EQ(TransferWorker(job, written, writePort, writePanel, flags), TransferOutcome::Success);
+    job.direction = TransferDirection::Read;
+    test::ModelPort readPort(radio);
+    test::RecordingPanel readPanel(kReadBlocks);
+    EXPECT_EQ(TransferWorker(job, back, readPort, readPanel, flags), TransferOutcome::Success);
+    return back;
 }
 
 // Offsets (relative to base) of the bytes that differ, for readable failures.

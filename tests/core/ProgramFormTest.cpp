@@ -438,5 +438,14 @@ TEST_F(ProgramFormNoChange, VariedChannels) {
     ExpectRefreshCommitKeepsImage();
 }
 
+TEST_F(ProgramFormNoChange, ImageReadBackFromTheRadio) {
+    // The program writes a bank of varied channels to the radio and reads it back.
+    testing::FillVariedChannels(ctx.image, ctx.bandLimits);
+    form.RefreshFromImage();
+    form.CommitToImage();
+    ctx.image = testing::WriteAndReadBack(ctx.image);
+    ExpectRefreshCommitKeepsImage();
+}
+
 } // namespace
 } // namespace vmr
