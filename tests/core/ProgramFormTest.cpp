@@ -236,6 +236,19 @@ TEST_F(ProgramFormTest, ToneEditorsNormalise) {
     EXPECT_EQ(Rec(2).Dcs(), 23);
 }
 
+TEST_F(ProgramFormTest, ToneWordsNoToneEncodesBecomeTheDefaults) {
+    TypeFreq(3, C::kColRx, "145.0");
+    form.CommitToImage();
+    std::uint8_t* r = ctx.image.data() + RecordOffset(3);
+    r[kCtcss] = r[kCtcss + 1] = 0xFF; // a damaged file
+    r[kDcs] = 0x99;
+    r[kDcs + 1] = 0x09;
+    form.RefreshFromImage();
+    form.CommitToImage();
+    EXPECT_EQ(Rec(3).Ctcss(), 1000);
+    EXPECT_EQ(Rec(3).Dcs(), 23);
+}
+
 TEST_F(ProgramFormTest, ListAndNameEditorsWriteTheirFields) {
     TypeFreq(4, C::kColRx, "145.0");
     PickList(4, C::kColDecodeType, "Ctcss Codec");

@@ -17,6 +17,8 @@ const std::array<int, ProgramForm::kColumns> ProgramForm::kColumnTwips = {
 
 namespace {
 
+constexpr int kHard450Minimum = 40000000; // 400.00000 MHz
+
 // The option table of a list column; nullptr for the other columns.
 const Names* ListOf(int col) {
     switch (col) {
@@ -110,8 +112,8 @@ void ProgramForm::LoadRow(int n) {
         }
         // Channel 1 is never empty.
         const int t = FirstEnabledTxBand(cache);
-        FillDefaultRecord(ctx_.image, RecordOffset(1), t == -1 ? 40000000 : cache.RxLower[t],
-                          cache);
+        const int f = t == -1 || cache.RxLower[t] <= 0 ? kHard450Minimum : cache.RxLower[t];
+        FillDefaultRecord(ctx_.image, RecordOffset(1), f, cache);
     }
     SetCell(n, kColRx, FormatFreqText(rec.RxFreq()));
     SetCell(n, kColTx, rec.HasTx() ? FormatFreqText(rec.TxFreq()) : std::string());
@@ -143,8 +145,10 @@ void ProgramForm::StoreRow(int n) {
     // The grid shows decode types 0..3; bit 2 of the field is carried through.
     const int decode = IndexOf(DecodeTypeNames, Cell(n, kColDecodeType));
     rec.Set(Field::DecodeType, (rec.Get(Field::DecodeType) & 4) | (decode < 0 ? 0 : decode));
-    rec.SetCtcss(CtcssFromText(Cell(n, kColCtcss)));
-    rec.SetDcs(AtoI(Cell(n, kColDcs)));
+    // The cells hold normalised texts unless the image held a word no tone or
+    // code encodes; such a word is replaced by the default, not re-encoded.
+    rec.SetCtcss(CtcssFromText(NormaliseCtcssText(Cell(n, kColCtcss))));
+    rec.SetDcs(AtoI(NormaliseDcsText(Cell(n, kColDcs))));
     rec.Set(Field::DcsPolarity,
             ValueOf(DcsPolarityNames, Cell(n, kColDcsPolarity), rec.Get(Field::DcsPolarity)));
     rec.Set(Field::Power, ValueOf(PowerNames, Cell(n, kColPower), rec.Get(Field::Power)));
