@@ -34,7 +34,10 @@ settle_log "$T/log"
 if command -v script >/dev/null; then
     # On a terminal the tool asks for the code (and does not show it).
     rc=0
-    (sleep 1; echo 6100kx) | script -qec "'$BIN/vmrtool' write --port '$DEV' '$T/code.dat'" /dev/null >"$T/tty" || rc=$?
+    : >"$T/tty"
+    # Typed only once the prompt is up: before that the terminal still echoes.
+    (for _ in $(seq 200); do grep -q "Access code:" "$T/tty" 2>/dev/null && break; sleep 0.05; done
+     echo 6100kx) | script -qec "'$BIN/vmrtool' write --port '$DEV' '$T/code.dat'" /dev/null >"$T/tty" || rc=$?
     [ "$rc" = 0 ] || fail "code typed on the terminal: exit $rc: $(cat "$T/tty")"
     grep -q "Access code:" "$T/tty" || fail "no prompt on the terminal"
     ! grep -q "6100kx" "$T/tty" || fail "the code was shown"

@@ -177,9 +177,9 @@ TEST(SerialPortTest, ReceiveKeepsTheTimeOut) {
     EXPECT_EQ(port.Receive(buffer, 4), 0u);
     const qint64 fourBytes = timer.elapsed();
     EXPECT_GE(oneByte, 145);
-    EXPECT_LT(oneByte, 400);
+    EXPECT_LT(oneByte, 1000);
     EXPECT_GE(fourBytes, 295);
-    EXPECT_LT(fourBytes, 600);
+    EXPECT_LT(fourBytes, 1500);
     port.Close();
 }
 
@@ -199,7 +199,7 @@ TEST(SerialPortTest, LineRateSimulatorTakesTheWireTime) {
     ASSERT_EQ(port.Receive(reply, 16), 16u);
     // 2 + 16 characters of 10 bits at 38,400 bit/s: 4.7 ms.
     EXPECT_GE(timer.nsecsElapsed(), 4'600'000);
-    EXPECT_LT(timer.nsecsElapsed(), 60'000'000);
+    EXPECT_LT(timer.nsecsElapsed(), 500'000'000);
 }
 
 TEST(SerialPortTest, OpenFailureNamesTheReason) {
