@@ -141,7 +141,26 @@ void CProgramView::Run(const std::function<void()>& handler) {
     syncing_ = true;
     binder_.Run(handler);
     SyncGrid();
+    // An image operation asked for while the widgets were being brought in
+    // step has run on the form; show its result too.
+    while (resync_) {
+        resync_ = false;
+        binder_.Load();
+        SyncGrid();
+    }
     syncing_ = false;
+}
+
+void CProgramView::RunImageOperation(const std::function<void()>& operation) {
+    // The image operations are never dropped: the main window may ask for one
+    // while a widget change of this view is still under way. The fields are
+    // the truth then (the widgets are being loaded from them).
+    if (!syncing_) {
+        Run(operation);
+        return;
+    }
+    operation();
+    resync_ = true;
 }
 
 void CProgramView::SyncGrid() {
@@ -226,11 +245,11 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CProgramView::RefreshFromImage() {
-    Run([this] { form_.RefreshFromImage(); });
+    RunImageOperation([this] { form_.RefreshFromImage(); });
 }
 
 void CProgramView::CommitToImage() {
-    Run([this] { form_.CommitToImage(); });
+    RunImageOperation([this] { form_.CommitToImage(); });
 }
 
 void CProgramView::OnChannelEdit() {

@@ -59,6 +59,7 @@ private:
     // Runs a form handler between a store and a load of the bound widgets, then
     // brings the grid in step with the form.
     void Run(const std::function<void()>& handler);
+    void RunImageOperation(const std::function<void()>& operation);
     void SyncGrid();
     bool OnGridKey(QKeyEvent* event);
     void PrintBlankPage(bool preview);
@@ -76,6 +77,7 @@ private:
     int placedRow_ = 0;
     int placedCol_ = 0;
     bool syncing_ = false;
+    bool resync_ = false;
     TransferRunner transfer_;
     PortRunner port_;
     EditRunner editRunner_;
