@@ -31,7 +31,7 @@ CCellGrid::CCellGrid(QWidget* parent) : QTableWidget(parent), corner_(new QLabel
         h->setDefaultAlignment(Qt::AlignCenter);
         h->viewport()->installEventFilter(this);
     }
-    verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     corner_->setAlignment(Qt::AlignCenter);
     corner_->setAutoFillBackground(true);
     corner_->setBackgroundRole(QPalette::Button);

@@ -583,8 +583,15 @@ CMyChildFrame* CMainFrame::CreateEditorWindow(EditorId id) {
     auto* frame = new CMyChildFrame(id, view);
     frame->setWindowTitle(Q(std::string(info.title)));
     frame->setWindowIcon(MakeIcon(IconKind::Editor));
+    // New windows cascade from the top left corner, like the platform's
+    // default placement, and start inside the client area.
+    const int n = static_cast<int>(mdi_->subWindowList().size());
     mdi_->addSubWindow(frame);
     frame->resize(info.width, info.height);
+    const QSize area = mdi_->viewport()->size();
+    int offset = 26 * (n % 8);
+    if (offset + info.width > area.width() || offset + info.height > area.height()) offset = 0;
+    frame->move(offset, offset);
     frames_[Slot(id)] = frame;
     connect(frame, &CMyChildFrame::HelpRequested, this, &CMainFrame::OnChildHelp);
     view->RefreshFromImage(); // the first update
