@@ -18,6 +18,14 @@ struct AppContext {
     AppSettings settings;
     CIniFile ini;
     std::string CurrentFile; // full path of the open codeplug file, empty after New
+
+    // The data as last opened, saved, read from or written to the radio
+    // (app/Shell.h: MarkClean, HasUnsavedChanges).
+    struct {
+        RadioImage image;
+        ToneStandardTable tones;
+        bool marked = false;
+    } clean;
 };
 
 } // namespace vmr

@@ -83,17 +83,17 @@ void Normalise(RadioImage& image, const BandLimitCache& cache) {
 
 } // namespace
 
-void ChangeTracker::MarkClean(const AppContext& ctx) {
-    image_ = ctx.image;
-    tones_ = ctx.tones;
-    marked_ = true;
+void MarkClean(AppContext& ctx) {
+    ctx.clean.image = ctx.image;
+    ctx.clean.tones = ctx.tones;
+    ctx.clean.marked = true;
 }
 
-bool ChangeTracker::HasChanges(const AppContext& ctx) const {
-    if (!marked_) return false;
-    if (!(tones_ == ctx.tones)) return true;
-    if (image_ == ctx.image) return false;
-    RadioImage before = image_;
+bool HasUnsavedChanges(const AppContext& ctx) {
+    if (!ctx.clean.marked) return false;
+    if (!(ctx.clean.tones == ctx.tones)) return true;
+    if (ctx.clean.image == ctx.image) return false;
+    RadioImage before = ctx.clean.image;
     RadioImage now = ctx.image;
     Normalise(before, ctx.bandLimits);
     Normalise(now, ctx.bandLimits);

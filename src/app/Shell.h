@@ -62,18 +62,11 @@ PageLayout LayOutPage(int pageWidth, int pageHeight, int charWidth, int charHeig
 std::string PageFooterText(int page, int pages); // "-- Page %d of %d --"
 constexpr const char* kMetricsSample = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ";
 
-// Remembers the data as last opened, saved, read or written, to tell whether
-// closing the program would lose changes. The derived areas and the commit
-// flags are left out of the comparison: they follow from the rest.
-class ChangeTracker {
-public:
-    void MarkClean(const AppContext& ctx);
-    bool HasChanges(const AppContext& ctx) const;
-
-private:
-    RadioImage image_;
-    ToneStandardTable tones_;
-    bool marked_ = false;
-};
+// Remembers the data as they are now opened, saved, read from or written to
+// the radio; HasUnsavedChanges tells whether closing the program would lose
+// changes since then. The derived areas and the commit flags are left out of
+// the comparison: they follow from the rest.
+void MarkClean(AppContext& ctx);
+bool HasUnsavedChanges(const AppContext& ctx);
 
 } // namespace vmr

@@ -142,21 +142,20 @@ TEST(ShellChanges, OnlyRealEditsCountAsChanges) {
     test::TempDir dir;
     AppContext ctx = MakeContext(dir);
     ASSERT_TRUE(LoadDefaults(ctx));
-    ChangeTracker tracker;
-    EXPECT_FALSE(tracker.HasChanges(ctx)); // nothing marked yet
-    tracker.MarkClean(ctx);
-    EXPECT_FALSE(tracker.HasChanges(ctx));
+    EXPECT_FALSE(HasUnsavedChanges(ctx)); // nothing marked yet
+    MarkClean(ctx);
+    EXPECT_FALSE(HasUnsavedChanges(ctx));
 
     ctx.image[addr::kCommitFlags] ^= 0x03; // the commit flags do not count
-    EXPECT_FALSE(tracker.HasChanges(ctx));
+    EXPECT_FALSE(HasUnsavedChanges(ctx));
 
     ctx.image[addr::kModelInfo] = 'Z';
-    EXPECT_TRUE(tracker.HasChanges(ctx));
-    tracker.MarkClean(ctx);
-    EXPECT_FALSE(tracker.HasChanges(ctx));
+    EXPECT_TRUE(HasUnsavedChanges(ctx));
+    MarkClean(ctx);
+    EXPECT_FALSE(HasUnsavedChanges(ctx));
 
     ctx.tones[0x120] ^= 1;
-    EXPECT_TRUE(tracker.HasChanges(ctx));
+    EXPECT_TRUE(HasUnsavedChanges(ctx));
 }
 
 } // namespace

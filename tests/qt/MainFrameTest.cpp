@@ -125,7 +125,7 @@ TEST_F(MainFrameTest, StartsOnTheDefaultDataWithTheChannelEditorMaximised) {
     for (int i = 0; i < root->childCount(); ++i) items << root->child(i)->text(0);
     EXPECT_EQ(items, QStringList({"Channel setting", "VFO", "Scan channel", "Basic setting", "DTMF",
                                   "2Tone", "5Tone", "Model", "Frequency range"}));
-    EXPECT_FALSE(frame->Changes().HasChanges(ctx));
+    EXPECT_FALSE(HasUnsavedChanges(ctx));
 }
 
 TEST_F(MainFrameTest, TreeOpensOneWindowPerEditorAndASecondClickDoesNothing) {
@@ -307,7 +307,7 @@ TEST_F(MainFrameTest, ReadCommitsThenRefreshesOnSuccessOnly) {
     transferSucceeds = true;
     frame->Command(cmd::kRead);
     EXPECT_EQ(dtmf->edit->text(), "77");
-    EXPECT_FALSE(frame->Changes().HasChanges(ctx));
+    EXPECT_FALSE(HasUnsavedChanges(ctx));
 
     dtmf->edit->setText("4");
     frame->Command(cmd::kWrite);

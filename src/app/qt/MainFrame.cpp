@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(AppContext& ctx, const EditorRegistry& registry, QWidget*
     OpenChannelEditor();
     comPane_->setText(Q(ctx_.settings.ComPort));
     freqPane_->setText(QString());
-    changes_.MarkClean(ctx_);
+    MarkClean(ctx_);
 }
 
 CMainFrame::~CMainFrame() {
@@ -392,7 +392,7 @@ void CMainFrame::OnNew() {
     ctx_.CurrentFile.clear();
     setWindowTitle(Q(MainWindowTitle(ctx_)));
     RefreshAllViews();
-    changes_.MarkClean(ctx_);
+    MarkClean(ctx_);
 }
 
 void CMainFrame::OnOpen() {
@@ -408,7 +408,7 @@ void CMainFrame::OnOpen() {
     RefreshAllViews();
     setWindowTitle(Q(MainWindowTitle(ctx_)));
     if (mdi_->subWindowList().isEmpty()) OpenChannelEditorAtTopLeft();
-    changes_.MarkClean(ctx_);
+    MarkClean(ctx_);
 }
 
 bool CMainFrame::OnSave() {
@@ -439,7 +439,7 @@ bool CMainFrame::WriteTo(const QString& path) {
         prompter_->Tell(this, Caption(), Q(FileErrorText(r)));
         return false;
     }
-    changes_.MarkClean(ctx_);
+    MarkClean(ctx_);
     ShowStatus(tr("Saved %1").arg(path));
     return true;
 }
@@ -450,12 +450,12 @@ void CMainFrame::OnRead() {
     RefreshBandLimits(ctx_.bandLimits, ctx_.image);
     RefreshAllViews();
     if (mdi_->subWindowList().isEmpty()) OpenChannelEditorAtTopLeft();
-    changes_.MarkClean(ctx_);
+    MarkClean(ctx_);
 }
 
 void CMainFrame::OnWrite() {
     CommitAllViews();
-    if (transfer_ && transfer_(RadioDirection::Write, ctx_, this)) changes_.MarkClean(ctx_);
+    if (transfer_ && transfer_(RadioDirection::Write, ctx_, this)) MarkClean(ctx_);
 }
 
 void CMainFrame::OnPort() {
@@ -675,7 +675,7 @@ void CMainFrame::NextPane(bool forward) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (preview_) preview_->close();
     CommitAllViews();
-    if (changes_.HasChanges(ctx_)) {
+    if (HasUnsavedChanges(ctx_)) {
         const Prompter::Answer answer =
             prompter_->Ask(this, Caption(),
                            tr("The data have been changed since they were last saved.\n"

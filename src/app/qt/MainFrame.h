@@ -82,7 +82,6 @@ public:
     QLabel* FreqPane() const { return freqPane_; }
     QAction* Action(int id) const;
     HelpHook& Help() { return help_; }
-    ChangeTracker& Changes() { return changes_; }
     QPrintPreviewDialog* Preview() const { return preview_; }
 
     // Test seams: the questions and file dialogs, and the radio link's dialogs.
@@ -132,7 +131,6 @@ private:
     TransferRunner transfer_;
     PortRunner port_;
     HelpHook help_;
-    ChangeTracker changes_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintPreviewDialog> preview_;
 };

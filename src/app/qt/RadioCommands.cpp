@@ -1,22 +1,28 @@
 #include "app/qt/RadioCommands.h"
 
 #include "app/AppContext.h"
-
-#include <QMessageBox>
+#include "app/Shell.h"
+#include "link/qt/PortDlg.h"
+#include "link/qt/TransferDlg.h"
 
 namespace vmr {
 
-// The radio link's dialogs are not part of this build yet.
-bool RunTransferDialog(RadioDirection, AppContext& ctx, QWidget* parent) {
-    QMessageBox::warning(parent, QString::fromStdString(ctx.settings.ModelName),
-                         QObject::tr("The radio link is not available in this build."));
-    return false;
+bool RunTransferDialog(RadioDirection dir, AppContext& ctx, QWidget* parent) {
+    CTransferDlg dialog(dir == RadioDirection::Read ? TransferDirection::Read
+                                                    : TransferDirection::Write,
+                        ctx.image, QString::fromStdString(ctx.settings.ComPort), parent);
+    dialog.exec();
+    if (!dialog.Succeeded()) return false;
+    // The radio now holds what the program holds.
+    MarkClean(ctx);
+    return true;
 }
 
 bool RunPortDialog(AppContext& ctx, QWidget* parent) {
-    QMessageBox::warning(parent, QString::fromStdString(ctx.settings.ModelName),
-                         QObject::tr("The radio link is not available in this build."));
-    return false;
+    CPortDlg dialog(QString::fromStdString(ctx.settings.ComPort), parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    ctx.settings.ComPort = dialog.ChosenPort().toStdString();
+    return true;
 }
 
 } // namespace vmr
