@@ -147,6 +147,13 @@ TEST_F(MainFrameTest, TreeOpensOneWindowPerEditorAndASecondClickDoesNothing) {
     EXPECT_EQ(Windows(), 3);
 }
 
+TEST_F(MainFrameTest, AClickIsResolvedByTheItemText) {
+    // A model named like an editor: its root item runs that editor.
+    frame->Tree()->topLevelItem(0)->setText(0, "DTMF");
+    ClickTree("DTMF");
+    EXPECT_NE(frame->EditorFrame(EditorId::Dtmf), nullptr);
+}
+
 TEST_F(MainFrameTest, SwitchingWindowsCommitsTheOneLeftAndRefreshesTheOneEntered) {
     frame->OpenEditor(EditorId::Dtmf);
     frame->OpenEditor(EditorId::TwoTone);

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextItem>
 
@@ -131,6 +132,23 @@ TEST_F(PrintFrameTest, PrintToPdfCommitsTheEditorsAndWritesOnePage) {
     QByteArray title;
     for (char c : QByteArray("VMR-417")) title.append('\0').append(c);
     EXPECT_TRUE(bytes.contains(title));
+}
+
+TEST_F(PrintFrameTest, PreviewReplacesTheMainWindowUntilItCloses) {
+    frame->show();
+    frame->OpenEditor(EditorId::Dtmf);
+    view->edit->setText("18");
+    frame->Command(cmd::kPrintPreview);
+    QPrintPreviewDialog* preview = frame->Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(ctx.image[0xE001], 18); // committed first
+    EXPECT_EQ(preview->windowTitle(), "Preview");
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_FALSE(frame->isVisible());
+    frame->Command(cmd::kPrintPreview); // already open: no second one
+    EXPECT_EQ(frame->Preview(), preview);
+    preview->close();
+    EXPECT_TRUE(frame->isVisible());
 }
 
 } // namespace
