@@ -22,7 +22,7 @@
 //     Tests drive it without a window: set fields, call the handlers and
 //     CommitToImage, then look at the image bytes.
 //
-//  2. Qt view, e.g. src/editors/xxx/qt/XxxView.{h,cpp}: a CBoundFormView
+//  2. Qt view, e.g. src/editors/xxx/qt/XxxView.{h,cpp}: a CBoundView<XxxForm>
 //     (app/qt/BaseFormView.h) that owns the form, lays out the widgets and binds
 //     each one to its field with the FormBinder (app/qt/FormBinder.h):
 //
@@ -36,6 +36,9 @@
 //     view registers a factory for its EditorId (app/qt/EditorRegistry.h); the
 //     program calls it from RegisterEditors (app/qt/EditorCatalogue.cpp). The
 //     main window then opens the view from the tree, the menu and the tool bar.
+//     A view that handles a main-window command itself (Read, Print, ...)
+//     overrides CBaseFormView::HandleCommand; one with help topics of its own
+//     overrides HelpContext.
 //
 // Editors split over tabs use CTabHostView and one CBoundPage per tab, each
 // page with its own EditorForm.
