@@ -57,6 +57,14 @@ TEST(Finalise, RepairsAnEmptyFirstChannel) {
     o.image.Fill(RecordOffset(1), 4, 0x00);
     EnsureFirstChannels(o.image, o.cache);
     EXPECT_EQ(o.image[0x103], 0x00);
+
+    // A band table without limits for 450M (a damaged file) still gives channel
+    // 1 a frequency: the lowest the radio's 450M band can hold, as the table does.
+    o.cache.RxLower[k450M] = 0;
+    o.image.Fill(RecordOffset(1), 32, 0xFF);
+    EnsureFirstChannels(o.image, o.cache);
+    EXPECT_FALSE(IsChannelEmpty(o.image, 1));
+    EXPECT_EQ(ch1.RxFreq(), HardBandRanges[k450M].minimum);
 }
 
 struct MapCase {

@@ -22,7 +22,10 @@ void WritePair(RadioImage& image, std::size_t offset, int count) {
 void EnsureFirstChannel(RadioImage& image, const BandLimitCache& cache, std::size_t record) {
     if (image[record + 3] != 0xFF) return;
     FillDefaultRecord(image, record, 0, cache);
-    const int f = cache.Enabled[k150M] ? cache.RxLower[k150M] : cache.RxLower[k450M];
+    int f = cache.Enabled[k150M] ? cache.RxLower[k150M] : cache.RxLower[k450M];
+    // A band table without 450M limits has no frequency to offer; a zero would
+    // leave the channel empty, so the lowest 450M frequency of the radio is used.
+    if (f <= 0) f = HardBandRanges[k450M].minimum;
     ChannelRecord rec(image, record);
     rec.SetRxFreq(f);
     rec.SetTxFreq(f);

@@ -8,8 +8,6 @@
 #include "editors/channels/ChannelEditForm.h"
 #include "editors/channels/qt/ChannelWidgets.h"
 
-#include <QDialog>
-
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -18,14 +16,11 @@ namespace vmr {
 
 class CSpinEdit;
 
-class CChannelEditDlg : public QDialog {
+class CChannelEditDlg : public CFormDialog<ChannelEditForm> {
     Q_OBJECT
 public:
     // The dialog on channel (1..800); its record is loaded at once.
     CChannelEditDlg(AppContext& ctx, int channel, QWidget* parent = nullptr);
-
-    ChannelEditForm& form() { return form_; }
-    FormBinder& binder() { return binder_; }
 
     CSpinEdit* numberSpin;
     QLineEdit* rxEdit;
@@ -40,17 +35,6 @@ public:
     QComboBox* powerCombo;
     QCheckBox* reverseCheck;
     QCheckBox* talkAroundCheck;
-
-    void done(int result) override;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    ChannelEditForm form_;
-    FormBinder binder_;
-    FormRunner runner_{binder_};
-    bool closed_ = false;
 };
 
 // Runs the dialog modally on channel over parent.

@@ -1,5 +1,6 @@
 #include "editors/channels/qt/ChannelWidgets.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -14,27 +15,15 @@ namespace vmr {
 
 namespace {
 
-// Drops the characters that fail the rule as they are typed or pasted.
-class CharRuleValidator : public QValidator {
+// The binder's typing gate as the validator of a combo box's edit part: the
+// characters that fail the rule are dropped as they are typed or pasted.
+class GateValidator : public QValidator {
 public:
-    CharRuleValidator(CharRule rule, QObject* parent) : QValidator(parent), rule_(rule) {}
-    State validate(QString& input, int& pos) const override {
-        QString kept;
-        int newPos = pos;
-        for (int i = 0; i < input.size(); ++i) {
-            const QChar c = input[i];
-            if (c.unicode() < 0x80 && rule_(static_cast<char>(c.unicode())))
-                kept += c;
-            else if (i < pos)
-                --newPos;
-        }
-        input = kept;
-        pos = newPos;
-        return Acceptable;
-    }
+    GateValidator(CharRule rule, QObject* parent) : QValidator(parent), gate_(rule, 0) {}
+    State validate(QString& input, int& pos) const override { return gate_.Validate(input, pos); }
 
 private:
-    CharRule rule_;
+    mutable TextGate gate_;
 };
 
 class FocusWatcher : public QObject {
@@ -68,7 +57,7 @@ void LimitComboText(QComboBox* combo, int maxLength, CharRule accepts) {
     QLineEdit* edit = combo->lineEdit();
     if (!edit) return;
     if (maxLength > 0) edit->setMaxLength(maxLength);
-    if (accepts) edit->setValidator(new CharRuleValidator(accepts, edit));
+    if (accepts) edit->setValidator(new GateValidator(accepts, edit));
 }
 
 void WatchFocus(QWidget* widget, QObject* context, std::function<void()> onFocus,
@@ -141,6 +130,60 @@ QCheckBox* FieldColumn::Check(const char* label, CheckField& field, FormBinder::
         QObject::connect(check, &QCheckBox::toggled, &runner_,
                          [&runner = runner_, onToggled] { runner.Run(onToggled); });
     return check;
+}
+
+std::pair<QGridLayout*, QGridLayout*> AddTwoColumns(QBoxLayout* into) {
+    auto* columns = new QHBoxLayout();
+    columns->setSpacing(24);
+    auto* left = new QGridLayout();
+    auto* right = new QGridLayout();
+    for (QGridLayout* g : {left, right}) {
+        g->setHorizontalSpacing(10);
+        g->setVerticalSpacing(6);
+        columns->addLayout(g);
+    }
+    into->addLayout(columns);
+    return {left, right};
+}
+
+void EndColumns(std::pair<QGridLayout*, QGridLayout*> columns) {
+    for (QGridLayout* g : {columns.first, columns.second}) g->setRowStretch(g->rowCount(), 1);
+}
+
+RecordFieldWidgets AddRecordFields(FieldColumn& left, FieldColumn& right, ChannelFields& f,
+                                   const RecordFieldLabels& labels,
+                                   FormBinder::Handler onOffsetDirection) {
+    RecordFieldWidgets w{};
+    w.ctcss = left.EditList("CTCSS tone", f.ctcss, ChannelFields::kCtcssMaxLength,
+                            ChannelFields::kCtcssAccepts, [&f] { f.OnCtcssCommit(); });
+    w.dcs = left.EditList("DCS code", f.dcs, ChannelFields::kDcsMaxLength,
+                          ChannelFields::kDcsAccepts, [&f] { f.OnDcsCommit(); });
+    left.List("DCS polarity", f.dcsPolarity);
+    w.decodeType = left.List(labels.decodeType, f.decodeType, [&f] { f.OnDecodeTypeChanged(); });
+    w.optionSignaling =
+        left.List("Option signaling", f.optionSignaling, [&f] { f.OnOptionSignalingChanged(); });
+    w.signalDecode = left.List("Siganling decode", f.signalDecode);
+    left.List("PTT ID", f.pttId);
+    w.sqlMode = left.List("SQL mode", f.sqlMode);
+    left.List("Tx stop", f.txStop);
+
+    right.Check(labels.reverseBackup, f.reverseBackup);
+    right.Check("Emphasis", f.emphasis);
+    right.Check("Compander", f.compander);
+    right.Check("Scrambler", f.scrambler);
+    w.reverse = right.Check("Reverse", f.reverse, [&f] { f.OnReverseClicked(); });
+    w.talkAround = right.Check("Talk around", f.talkAround, [&f] { f.OnTalkAroundClicked(); });
+    right.Check("Beat shift", f.beatShift);
+    right.Check("AM", f.am);
+    right.List("Bandwidth", f.bandwidth);
+    right.List("Scan", f.scan);
+    w.power = right.List("Tx power", f.power);
+    right.List(labels.busyLock, f.busyLock);
+    right.List("Display type", f.displayType);
+    w.step = right.List("Frequency step", f.step);
+    w.offsetDirection = right.List("Offset direction", f.offsetDirection, onOffsetDirection);
+    w.offset = right.Edit("Offset freq(MHz)", f.offset);
+    return w;
 }
 
 } // namespace vmr

@@ -8,21 +8,16 @@
 #include "editors/channels/VfoForm.h"
 #include "editors/channels/qt/ChannelWidgets.h"
 
-#include <QDialog>
-
 class QComboBox;
 class QLineEdit;
 class QTabBar;
 
 namespace vmr {
 
-class CVfoDlg : public QDialog {
+class CVfoDlg : public CFormDialog<VfoForm> {
     Q_OBJECT
 public:
     CVfoDlg(AppContext& ctx, QWidget* parent = nullptr);
-
-    VfoForm& form() { return form_; }
-    FormBinder& binder() { return binder_; }
 
     QTabBar* tabs;
     QLineEdit* rxEdit;
@@ -30,17 +25,6 @@ public:
     QComboBox* offsetDirectionCombo;
     QComboBox* stepCombo;
     QComboBox* powerCombo;
-
-    void done(int result) override;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    VfoForm form_;
-    FormBinder binder_;
-    FormRunner runner_{binder_};
-    bool closed_ = false;
 };
 
 // Runs the dialog modally over parent, titled as the editor table says.
