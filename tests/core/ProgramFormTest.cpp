@@ -411,6 +411,24 @@ TEST_F(ProgramFormTest, ReadRefreshesAndRepairsTheFirstChannels) {
     EXPECT_FALSE(Rec(801).IsEmpty());
 }
 
+TEST_F(ProgramFormTest, ReadTakesTheRadiosBandLimits) {
+    // The radio read has 450M limits of 430..440 MHz; the table corrects to them
+    // at once, and so does the consistency pass on the next commit.
+    WriteFreq(ctx.image, BandRecordOffset(k450M) + kRxLowerField, 43000000);
+    WriteFreq(ctx.image, BandRecordOffset(k450M) + kRxUpperField, 44000000);
+    const std::size_t vfo450 = addr::kVfoRecords + kRecordSize * k450M;
+    WriteFreq(ctx.image, vfo450, 45000000);
+    form.AfterRead();
+    BandLimitCache expected = ctx.bandLimits;
+    RefreshBandLimits(expected, ctx.image);
+    RecomputeBandEnables(expected, ctx.image);
+    EXPECT_EQ(ctx.bandLimits, expected);
+    EXPECT_EQ(ctx.bandLimits.RxLower[k450M], 43000000);
+    EXPECT_EQ(ctx.bandLimits.RxUpper[k450M], 44000000);
+    form.CommitToImage();
+    EXPECT_EQ(ReadFreq(ctx.image, vfo450), 43000000);
+}
+
 TEST_F(ProgramFormTest, ChangedRowsAreReported) {
     form.TakeChangedRows();
     EXPECT_TRUE(form.TakeChangedRows().Empty());

@@ -391,6 +391,9 @@ void ProgramForm::EndChannelEdit() {
 }
 
 void ProgramForm::AfterRead() {
+    // The radio's band limits, not the ones of the data held before the read:
+    // every correction and the consistency pass depend on them.
+    RefreshBandLimits(ctx_.bandLimits, ctx_.image);
     RefreshFromImage();
     EnsureFirstChannels(ctx_.image, ctx_.bandLimits);
 }
