@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/qt/EditorRegistry.h"
 #include "app/qt/MainFrame.h"
+#include "app/qt/NumberLocale.h"
 #include "app/qt/Places.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    vmr::UseLocaleFreeNumbers();
     // The per-user settings live under the maker's root; nothing of the
     // program's own is kept there.
     QCoreApplication::setOrganizationName("Korvane");

@@ -1,11 +1,15 @@
 // Number texts and codeplug files in the Qt programs.
 #include "app/qt/FileIo.h"
-#include "image/CodeplugFile.h"
+#include "app/qt/NumberLocale.h"
 #include "image/Codecs.h"
+#include "image/CodeplugFile.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,6 +37,31 @@ TEST(Locale, NumberTextsIgnoreTheProcessLocale) {
     EXPECT_EQ(NormaliseOffset("5.003"), "5.00000");
     EXPECT_EQ(FormatFixed(0.5, 1), "0.5");
     EXPECT_EQ(static_cast<int>(DecimalDiv(6600, 0.7324) + 0.5), 9011);
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+// The program's widgets show a decimal point under a German desktop too.
+TEST(Locale, WidgetsAndCFunctionsShowADecimalPointAfterStartUp) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    const QLocale savedDefault;
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    UseLocaleFreeNumbers();
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", 1.5);
+    EXPECT_STREQ(buf, "1.5");
+    QDoubleSpinBox tenths;
+    tenths.setDecimals(1);
+    tenths.setValue(12.5);
+    EXPECT_EQ(tenths.text(), "12.5");
+    QSpinBox count;
+    count.setRange(0, 100000);
+    count.setValue(12345);
+    EXPECT_EQ(count.text(), "12345");
+
+    QLocale::setDefault(savedDefault);
     std::setlocale(LC_ALL, saved.c_str());
 }
 

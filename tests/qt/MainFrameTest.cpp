@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -361,6 +362,20 @@ TEST_F(MainFrameTest, ToggleCommandsShowAndHideTheBars) {
     frame->Command(cmd::kTreeView);
     EXPECT_FALSE(frame->TreeBar()->isHidden());
     EXPECT_TRUE(tree->isChecked());
+    // The tool bar and status bar follow their own state, not whether the main
+    // window happens to be on screen (it is hidden during a print preview).
+    frame->hide();
+    for (int id : {cmd::kToolBar, cmd::kStatusBar}) {
+        QWidget* bar = id == cmd::kToolBar ? static_cast<QWidget*>(frame->ToolBar())
+                                           : static_cast<QWidget*>(frame->statusBar());
+        frame->Command(id);
+        EXPECT_TRUE(bar->isHidden()) << id;
+        EXPECT_FALSE(frame->Action(id)->isChecked()) << id;
+        frame->Command(id);
+        EXPECT_FALSE(bar->isHidden()) << id;
+        EXPECT_TRUE(frame->Action(id)->isChecked()) << id;
+    }
+    frame->show();
     EXPECT_EQ(frame->Action(cmd::kNew)->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(frame->Action(cmd::kPrint)->shortcut(), QKeySequence("Ctrl+P"));
 }

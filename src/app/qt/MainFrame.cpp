@@ -235,7 +235,7 @@ void CMainFrame::BuildToolBar() {
     for (int id : {cmd::kPrint, cmd::kPort, cmd::kAbout}) toolBar_->addAction(Action(id));
     addToolBar(Qt::TopToolBarArea, toolBar_);
     connect(toolBar_, &QToolBar::visibilityChanged, this,
-            [this](bool visible) { Action(cmd::kToolBar)->setChecked(visible); });
+            [this](bool) { Action(cmd::kToolBar)->setChecked(!toolBar_->isHidden()); });
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -335,7 +335,8 @@ void CMainFrame::Command(int id) {
         OnHelp();
         break;
     case cmd::kToolBar:
-        toolBar_->setVisible(!toolBar_->isVisible());
+        toolBar_->setVisible(toolBar_->isHidden());
+        Action(cmd::kToolBar)->setChecked(!toolBar_->isHidden());
         break;
     case cmd::kStatusBar:
         statusBar()->setVisible(statusBar()->isHidden());
