@@ -52,12 +52,14 @@ private:
     int formId_;
 };
 
-// A view whose fields live in a core EditorForm and are bound to widgets.
-template <class Form> class CBoundView : public CBaseFormView {
+// An editor view or tab page (Base) whose fields live in a core EditorForm
+// and are bound to widgets: a refresh loads the form and then the widgets, a
+// commit stores the widgets into the form and then the form into the image.
+template <class Base, class Form> class CBound : public Base {
 public:
     template <class... Args>
-    CBoundView(int formId, QWidget* parent, Args&&... formArgs)
-        : CBaseFormView(formId, parent), form_(std::forward<Args>(formArgs)...) {}
+    CBound(int formId, QWidget* parent, Args&&... formArgs)
+        : Base(formId, parent), form_(std::forward<Args>(formArgs)...) {}
 
     void RefreshFromImage() override {
         form_.RefreshFromImage();
@@ -75,28 +77,8 @@ protected:
     FormBinder binder_;
 };
 
-// The same for a tab page.
-template <class Form> class CBoundPage : public CBasePage {
-public:
-    template <class... Args>
-    CBoundPage(int formId, QWidget* parent, Args&&... formArgs)
-        : CBasePage(formId, parent), form_(std::forward<Args>(formArgs)...) {}
-
-    void RefreshFromImage() override {
-        form_.RefreshFromImage();
-        binder_.Load();
-    }
-    void CommitToImage() override {
-        binder_.Store();
-        form_.CommitToImage();
-    }
-    Form& form() { return form_; }
-    FormBinder& binder() { return binder_; }
-
-protected:
-    Form form_;
-    FormBinder binder_;
-};
+template <class Form> using CBoundView = CBound<CBaseFormView, Form>;
+template <class Form> using CBoundPage = CBound<CBasePage, Form>;
 
 // A view made of tabs, one page per tab. Only the current page is in step with
 // the image: leaving a tab commits its page, entering one refreshes it, and the
