@@ -1,6 +1,7 @@
 // The channel edit dialog's window: the number box and its spin, the receive
 // box creating a channel, the keys it swallows, and storing on close.
 #include "editors/channels/qt/ChannelEditDlg.h"
+#include "../core/ChannelFormFixture.h"
 #include "app/AppContext.h"
 #include "app/qt/SpinEdit.h"
 #include "editors/channels/ChannelRecord.h"
@@ -20,10 +21,8 @@ namespace {
 class ChannelEditDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            LoadDefaultData(std::string(VMR_BIN_DIR) + "/Default.dat", ctx.image, ctx.tones));
-        SeedDefaultSlots(ctx.image, ctx.bandLimits);
-        RecomputeBandEnables(ctx.bandLimits, ctx.image);
+        testing::LoadStartUpState(ctx);
+        ASSERT_FALSE(HasFatalFailure());
     }
     std::unique_ptr<CChannelEditDlg> Open(int channel) {
         auto d = std::make_unique<CChannelEditDlg>(ctx, channel);

@@ -1,6 +1,7 @@
 // The VFO dialog's window: tabs from the band flags, storing on a tab change
 // and on close.
 #include "editors/channels/qt/VfoDlg.h"
+#include "../core/ChannelFormFixture.h"
 #include "app/AppContext.h"
 #include "editors/channels/ChannelRecord.h"
 #include "editors/channels/Consistency.h"
@@ -20,10 +21,8 @@ namespace {
 class VfoDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            LoadDefaultData(std::string(VMR_BIN_DIR) + "/Default.dat", ctx.image, ctx.tones));
-        SeedDefaultSlots(ctx.image, ctx.bandLimits);
-        RecomputeBandEnables(ctx.bandLimits, ctx.image);
+        testing::LoadStartUpState(ctx);
+        ASSERT_FALSE(HasFatalFailure());
         dlg = std::make_unique<CVfoDlg>(ctx);
         dlg->show();
         dlg->activateWindow();
