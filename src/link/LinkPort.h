@@ -49,7 +49,8 @@ public:
     virtual PortOpenResult Open(const std::string& path) = 0;
     // Closes the port; closing a closed port does nothing.
     virtual void Close() = 0;
-    // Throws away whatever waits in the receive and transmit queues.
+    // Throws away whatever waits in the receive queue. Bytes already written
+    // are not taken back: they still reach the radio, in order.
     virtual void Discard() = 0;
     // Writes n bytes, waiting at most 50 ms + 50 ms per byte for them to leave.
     virtual void Write(const std::uint8_t* data, std::size_t n) = 0;

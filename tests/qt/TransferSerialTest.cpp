@@ -12,6 +12,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
 namespace vmr {
 namespace {
 
@@ -200,6 +206,51 @@ TEST(SerialPortTest, LineRateSimulatorTakesTheWireTime) {
     // 2 + 16 characters of 10 bits at 38,400 bit/s: 4.7 ms.
     EXPECT_GE(timer.nsecsElapsed(), 4'600'000);
     EXPECT_LT(timer.nsecsElapsed(), 500'000'000);
+}
+
+// The discard before every send throws away stale input only: the bytes the
+// program wrote a moment ago (the wake-up goes out one byte at a time) must
+// still reach the radio however slowly the far end takes them in.
+TEST(SerialPortTest, DiscardKeepsTheBytesAlreadyWritten) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const std::string device = ::ptsname(master);
+    {
+        const int slave = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+        ASSERT_GE(slave, 0);
+        termios t{};
+        ::tcgetattr(slave, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave, TCSANOW, &t);
+        ::close(slave);
+    }
+    SerialPort port;
+    ASSERT_TRUE(port.Open(device).ok);
+    const std::uint8_t wakeUp[7] = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
+    constexpr int kRounds = 40;
+    for (int round = 0; round < kRounds; ++round)
+        for (const std::uint8_t b : wakeUp) {
+            port.Discard();
+            port.Write(&b, 1);
+        }
+    port.Discard();
+    std::string arrived;
+    char buffer[512];
+    for (;;) {
+        pollfd p{master, POLLIN, 0};
+        if (::poll(&p, 1, 500) <= 0) break;
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n <= 0) break;
+        arrived.append(buffer, static_cast<std::size_t>(n));
+        if (arrived.size() >= kRounds * 7u) break;
+    }
+    port.Close();
+    ::close(master);
+    std::string expected;
+    for (int round = 0; round < kRounds; ++round) expected.append("\x02PROGRA");
+    EXPECT_EQ(arrived, expected);
 }
 
 TEST(SerialPortTest, OpenFailureNamesTheReason) {

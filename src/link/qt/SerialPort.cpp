@@ -103,7 +103,10 @@ void SerialPort::Close() {
 }
 
 void SerialPort::Discard() {
-    if (port_) port_->clear(QSerialPort::AllDirections);
+    // Only stale input goes. What this program wrote is on its way to the radio
+    // (the wake-up leaves one byte every 2 ms); purging the transmit side as
+    // well would lose those bytes whenever the line or the far end is slower.
+    if (port_) port_->clear(QSerialPort::Input);
 }
 
 void SerialPort::Write(const std::uint8_t* data, std::size_t n) {
