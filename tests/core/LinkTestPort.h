@@ -23,6 +23,9 @@ public:
     bool open = false;
     int opens = 0;
     std::vector<std::uint8_t> sent; // every byte the PC wrote, in order
+    // What the transfer did to the line, in order: "pause 2", "discard",
+    // "send 41" (the bytes of one write, in hexadecimal).
+    std::vector<std::string> trace;
     std::int64_t now = 0;
     // Swallows the radio's answer to a command when it returns true.
     std::function<bool(const std::string& command)> dropReply;
@@ -36,8 +39,17 @@ public:
         return openResult;
     }
     void Close() override { open = false; }
-    void Discard() override { rx_.clear(); }
+    void Discard() override {
+        trace.push_back("discard");
+        rx_.clear();
+    }
     void Write(const std::uint8_t* data, std::size_t n) override {
+        std::string line = "send";
+        for (std::size_t i = 0; i < n; ++i) {
+            static const char kHex[] = "0123456789ABCDEF";
+            line += {' ', kHex[data[i] >> 4], kHex[data[i] & 0xF]};
+        }
+        trace.push_back(line);
         for (std::size_t i = 0; i < n; ++i) {
             sent.push_back(data[i]);
             const RadioReply r = radio_.Feed(data[i]);
@@ -56,7 +68,10 @@ public:
         if (got < n) now += got == 0 ? ReceiveBudgetMs(n) : kReadIntervalMs;
         return got;
     }
-    void Pause(int ms) override { now += ms; }
+    void Pause(int ms) override {
+        trace.push_back("pause " + std::to_string(ms));
+        now += ms;
+    }
     std::int64_t Millis() override { return now; }
 
 private:

@@ -131,6 +131,44 @@ TEST(TransferWrite, BlockListDateStampAndRadioMemory) {
     rig.ExpectClosedProperly();
 }
 
+// The line as the radio sees it: each wake-up byte alone after 2 ms, every
+// send after the queues are discarded, 10 ms before each acknowledgement of a
+// read block, and write blocks back to back.
+TEST(TransferTiming, PausesAndDiscardsAroundEverySend) {
+    std::vector<std::string> wakeUp;
+    for (const char* b : {"02", "50", "52", "4F", "47", "52", "41"})
+        wakeUp.insert(wakeUp.end(), {"pause 2", "discard", std::string("send ") + b});
+    std::vector<std::string> handshake = wakeUp;
+    handshake.insert(handshake.end(), {"discard", "send 4D 02", "discard", "send 41"});
+    std::vector<std::string> opening = handshake;
+    opening.insert(opening.end(),
+                   {"discard", "send 52 CC 00 80", "pause 10", "discard", "send 41"});
+    opening.insert(opening.end(), handshake.begin(), handshake.end());
+
+    Rig read(TransferDirection::Read);
+    ASSERT_EQ(read.Run(), TransferOutcome::Success);
+    const std::vector<std::string>& r = read.port.trace;
+    ASSERT_GT(r.size(), opening.size() + 5);
+    EXPECT_EQ(std::vector<std::string>(r.begin(), r.begin() + static_cast<long>(opening.size())),
+              opening);
+    EXPECT_EQ(std::vector<std::string>(r.begin() + static_cast<long>(opening.size()),
+                                       r.begin() + static_cast<long>(opening.size()) + 5),
+              (std::vector<std::string>{"discard", "send 52 01 00 80", "pause 10", "discard",
+                                        "send 41"}));
+    EXPECT_EQ(r.back(), "send 45 4E 44 52");
+    EXPECT_EQ(std::count(r.begin(), r.end(), "pause 10"), kReadBlocks + 1);
+
+    Rig write(TransferDirection::Write);
+    ASSERT_EQ(write.Run(), TransferOutcome::Success);
+    const std::vector<std::string>& w = write.port.trace;
+    EXPECT_EQ(std::count(w.begin(), w.end(), "pause 10"), 1); // the protection check only
+    EXPECT_EQ(std::count(w.begin(), w.end(), "pause 2"), 2 * 7);
+    EXPECT_EQ(w[opening.size()], "discard");
+    EXPECT_EQ(w[opening.size() + 1].substr(0, 16), "send 57 00 60 20");
+    EXPECT_EQ(w[opening.size() + 1].size(), std::string("send 57 00 60 20").size() + 32 * 3);
+    EXPECT_EQ(w.back(), "send 45 4E 44 57");
+}
+
 TEST(TransferWrite, BlockListFollowsTheLengthRule) {
     const std::vector<BlockSpan> blocks = WriteBlockList();
     ASSERT_EQ(blocks.size(), 490u);
