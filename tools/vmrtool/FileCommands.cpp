@@ -33,18 +33,7 @@ struct Codeplug {
 // Opens IN as the program's Open command does; sets exitCode on failure.
 bool OpenCodeplug(const std::string& path, Codeplug& cp, vmr::BandLimitCache& cache,
                   int& exitCode) {
-    const vmr::FileResult r = vmr::ReadCodeplugFile(path, cp.image, cp.tones);
-    if (!r.ok) {
-        if (r.code == vmr::FileError::NotCodeplug) {
-            Complain(path + " is not a codeplug file. " + r.error);
-            exitCode = kDataErr;
-        } else {
-            Complain(r.error);
-            exitCode = r.code == vmr::FileError::Open ? kNoInput : kIoErr;
-        }
-        return false;
-    }
-    vmr::RestoreToneStandards(cp.tones);
+    if (!LoadCodeplug(path, cp.image, cp.tones, exitCode)) return false;
     vmr::RefreshBandLimits(cache, cp.image);
     return true;
 }
@@ -122,6 +111,34 @@ void PrintInfo(const Codeplug& cp, std::ostream& out) {
 
 } // namespace
 
+bool LoadCodeplug(const std::string& path, vmr::RadioImage& image, vmr::ToneStandardTable& tones,
+                  int& exitCode) {
+    const vmr::FileResult r = vmr::ReadCodeplugFile(path, image, tones);
+    if (r.ok) {
+        vmr::RestoreToneStandards(tones);
+        return true;
+    }
+    if (r.code == vmr::FileError::NotCodeplug) {
+        Complain(path + " is not a codeplug file. " + r.error);
+        exitCode = kDataErr;
+    } else {
+        Complain(r.error);
+        exitCode = r.code == vmr::FileError::Open ? kNoInput : kIoErr;
+    }
+    return false;
+}
+
+bool LoadDefaultCodeplug(vmr::RadioImage& image, vmr::ToneStandardTable& tones, int& exitCode) {
+    const std::string def = FindDefaultData();
+    if (!vmr::LoadDefaultData(def, image, tones)) {
+        Complain("cannot load the default codeplug " + def);
+        exitCode = kNoInput;
+        return false;
+    }
+    vmr::SeedDefaultSlots(image, vmr::BandLimitCache::StartUp());
+    return true;
+}
+
 void Complain(const std::string& message) {
     std::cerr << "vmrtool: " << message << "\n";
 }
@@ -141,13 +158,7 @@ void RegisterFileCommands(CLI::App& app, int& exitCode) {
         cmd->add_option("-o,--output", *out, "Codeplug file to write")->required();
         cmd->callback([out, &exitCode] {
             Codeplug cp;
-            const std::string def = FindDefaultData();
-            if (!vmr::LoadDefaultData(def, cp.image, cp.tones)) {
-                Complain("cannot load the default codeplug " + def);
-                exitCode = kNoInput;
-                return;
-            }
-            vmr::SeedDefaultSlots(cp.image, vmr::BandLimitCache::StartUp());
+            if (!LoadDefaultCodeplug(cp.image, cp.tones, exitCode)) return;
             if (Save(*out, cp, exitCode)) exitCode = kOk;
         });
     }

@@ -5,6 +5,11 @@
 
 #include <string>
 
+namespace vmr {
+struct RadioImage;
+struct ToneStandardTable;
+} // namespace vmr
+
 namespace vmrtool {
 
 // Exit statuses, as sysexits.h numbers them.
@@ -28,6 +33,15 @@ void RegisterTransferCommands(CLI::App& app, int& exitCode);
 
 // Default.dat as the program finds it (beside vmrtool, then the installed data).
 std::string FindDefaultData();
+
+// Loads a codeplug file as the program's Open command does (the five-tone
+// standards restored); on failure says why and sets exitCode.
+bool LoadCodeplug(const std::string& path, vmr::RadioImage& image, vmr::ToneStandardTable& tones,
+                  int& exitCode);
+
+// Loads Default.dat and seeds the slot records, as the program does at start-up;
+// on failure says why and sets exitCode.
+bool LoadDefaultCodeplug(vmr::RadioImage& image, vmr::ToneStandardTable& tones, int& exitCode);
 
 // Prints "vmrtool: message" to standard error.
 void Complain(const std::string& message);

@@ -2,9 +2,6 @@
 #include "vmrtool/Tool.h"
 
 #include "app/qt/FileIo.h"
-#include "editors/channels/Consistency.h"
-#include "image/BandTable.h"
-#include "image/CodeplugFile.h"
 #include "link/TransferWorker.h"
 #include "link/qt/SerialPort.h"
 
@@ -224,24 +221,6 @@ int RunTransfer(vmr::TransferDirection direction, const std::string& port,
     return kInterrupted;
 }
 
-// Loads a codeplug file as the program's Open does; sets exitCode on failure.
-bool LoadCodeplug(const std::string& path, vmr::RadioImage& image, vmr::ToneStandardTable& tones,
-                  int& exitCode) {
-    const vmr::FileResult r = vmr::ReadCodeplugFile(path, image, tones);
-    if (r.ok) {
-        vmr::RestoreToneStandards(tones);
-        return true;
-    }
-    if (r.code == vmr::FileError::NotCodeplug) {
-        Complain(path + " is not a codeplug file. " + r.error);
-        exitCode = kDataErr;
-    } else {
-        Complain(r.error);
-        exitCode = r.code == vmr::FileError::Open ? kNoInput : kIoErr;
-    }
-    return false;
-}
-
 struct TransferOptions {
     std::string port;
     std::string file;
@@ -266,17 +245,9 @@ void RegisterTransferCommands(CLI::App& app, int& exitCode) {
         cmd->callback([o, cmd, &exitCode] {
             auto image = std::make_unique<vmr::RadioImage>();
             auto tones = std::make_unique<vmr::ToneStandardTable>();
-            if (!o->base.empty()) {
-                if (!LoadCodeplug(o->base, *image, *tones, exitCode)) return;
-            } else {
-                const std::string def = FindDefaultData();
-                if (!vmr::LoadDefaultData(def, *image, *tones)) {
-                    Complain("cannot load the default codeplug " + def);
-                    exitCode = kNoInput;
-                    return;
-                }
-                vmr::SeedDefaultSlots(*image, vmr::BandLimitCache::StartUp());
-            }
+            const bool loaded = o->base.empty() ? LoadDefaultCodeplug(*image, *tones, exitCode)
+                                                : LoadCodeplug(o->base, *image, *tones, exitCode);
+            if (!loaded) return;
             // Find out before a long read that the output cannot be written.
             std::error_code ec;
             const std::filesystem::path out(o->file);
