@@ -50,6 +50,7 @@ expect_status 76 "short reply" "$BIN/vmrtool" read --port "$DEV" -o "$T/keep.dat
 grep -qx "vmrtool: Communication error" "$T/err" || fail "short reply message: $(cat "$T/err")"
 [ "$(cat "$T/keep.dat")" = KEEP ] || fail "a failed read touched its output"
 expect_status 76 "refused write block" "$BIN/vmrtool" write --port "$DEV" "$T/code.dat"
+wait_log_end "$T/log2" ENDW
 settle_log "$T/log2"
 [ "$(tail -n 2 "$T/log2" | tr '\n' ' ')" = "W 0800 80 refused ENDW " ] || fail "refused write: $(tail -n 2 "$T/log2")"
 stop_sim
@@ -59,13 +60,15 @@ start_sim --log "$T/log3"
 rc=0
 "$BIN/vmrtool" read --port "$DEV" -o "$T/keep.dat" </dev/null 2>"$T/err" &
 TOOL=$!
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     [ "$(grep -c '^R ' "$T/log3" 2>/dev/null || true)" -ge 4 ] && break
     sleep 0.05
 done
 kill -INT "$TOOL"
 wait "$TOOL" || rc=$?
 [ "$rc" = 130 ] || fail "Ctrl+C: exit $rc: $(cat "$T/err")"
+grep -q "read stopped" "$T/err" || fail "Ctrl+C was not a clean stop: $(cat "$T/err")"
+wait_log_end "$T/log3" ENDW
 settle_log "$T/log3"
 [ "$(tail -n 1 "$T/log3")" = ENDW ] || fail "Ctrl+C did not end with ENDW: $(tail -n 3 "$T/log3")"
 [ "$(cat "$T/keep.dat")" = KEEP ] || fail "a stopped read touched its output"

@@ -18,6 +18,7 @@ start_sim --image "$T/radio.dat" --log "$T/log" --save "$T/saved.img"
 [ "$(stat -c %s "$T/read.dat")" = 69632 ] || fail "read.dat has the wrong size"
 cmp -s -i $((4096 + 0x100)):$((4096 + 0x100)) "$T/read.dat" "$T/radio.dat" || fail "read.dat differs from the radio"
 grep -q "^Reading 100%$" "$T/read.err" || fail "no plain progress lines: $(cat "$T/read.err")"
+wait_log_end "$T/log" ENDR
 settle_log "$T/log"
 [ "$(head -n 8 "$T/log" | tr '\n' ' ')" = "WAKE M A R CC00 80 A WAKE M A " ] || fail "read opening: $(head -n 8 "$T/log")"
 [ "$(grep -c '^R ' "$T/log")" = 511 ] || fail "read blocks: $(grep -c '^R ' "$T/log")"
@@ -28,6 +29,7 @@ printf 'WRITTEN-BY-TOOL!' | dd of="$T/read.dat" bs=1 seek=$((4096 + 0x2000)) con
 cp "$T/read.dat" "$T/sent.dat"
 : >"$T/log"
 "$BIN/vmrtool" write --port "$DEV" "$T/sent.dat" 2>"$T/write.err" || fail "write: $(cat "$T/write.err")"
+wait_log_end "$T/log" ENDW
 settle_log "$T/log"
 cmp -s "$T/sent.dat" "$T/read.dat" || fail "write changed its input file"
 [ "$(grep -c '^W ' "$T/log")" = 490 ] || fail "write blocks: $(grep -c '^W ' "$T/log")"
