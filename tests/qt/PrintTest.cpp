@@ -5,10 +5,12 @@
 
 #include <QFile>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextItem>
 
 #include <gtest/gtest.h>
@@ -145,6 +147,10 @@ TEST_F(PrintFrameTest, PreviewReplacesTheMainWindowUntilItCloses) {
     EXPECT_EQ(preview->windowTitle(), "Preview");
     EXPECT_TRUE(preview->isVisible());
     EXPECT_FALSE(frame->isVisible());
+    // A full-screen window, not a small dialog.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(preview->width(), area.width() * 9 / 10);
+    EXPECT_GE(preview->height(), area.height() * 9 / 10);
     frame->Command(cmd::kPrintPreview); // already open: no second one
     EXPECT_EQ(frame->Preview(), preview);
     preview->close();

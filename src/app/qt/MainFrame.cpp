@@ -522,6 +522,9 @@ void CMainFrame::OnPrintPreview() {
         activateWindow();
     });
     hide();
+    // The whole work area even where no window manager maximises it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        preview_->setGeometry(screen->availableGeometry());
     preview_->showMaximized();
 }
 
