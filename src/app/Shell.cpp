@@ -35,8 +35,12 @@ void ClearCommitFlags(RadioImage& image) {
 
 bool LoadDefaults(AppContext& ctx) {
     const bool read = LoadDefaultData(ctx.settings.DefaultDataPath, ctx.image, ctx.tones);
-    if (read) SeedDefaultSlots(ctx.image, ctx.bandLimits);
-    return read;
+    if (!read) return false;
+    // The limits of a file opened before belong to that file: fresh data are
+    // checked as at start-up.
+    ctx.bandLimits = BandLimitCache::StartUp();
+    SeedDefaultSlots(ctx.image, ctx.bandLimits);
+    return true;
 }
 
 FileResult OpenCodeplug(AppContext& ctx, const std::string& path) {

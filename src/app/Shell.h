@@ -32,7 +32,8 @@ std::string FileErrorText(const FileResult& result);
 void ClearCommitFlags(RadioImage& image);
 
 // Loads Default.dat into the image and the tone table and, when it was read,
-// seeds the slot records. Returns whether Default.dat was read.
+// puts the band limits back to their start-up values and seeds the slot
+// records. Returns whether Default.dat was read.
 bool LoadDefaults(AppContext& ctx);
 
 // Opens a codeplug file: loads it (a file of the wrong size is refused and

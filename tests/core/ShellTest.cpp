@@ -99,6 +99,28 @@ TEST(ShellFiles, OpenLoadsTheFileAndItsBandLimits) {
     EXPECT_TRUE(other.bandLimits == expected);
 }
 
+TEST(ShellFiles, NewDataForgetTheBandLimitsOfTheFileOpenedBefore) {
+    test::TempDir dir;
+    AppContext ctx = MakeContext(dir);
+    ASSERT_TRUE(LoadDefaults(ctx));
+    // A file whose 150 MHz band is narrower than the default one.
+    RadioImage narrow = ctx.image;
+    WriteFreq(narrow, BandRecordOffset(k150M) + 4, 14600000);
+    test::WriteBytes(dir.File("narrow.dat"), SerializeCodeplug(narrow, ctx.tones));
+    ASSERT_TRUE(OpenCodeplug(ctx, dir.File("narrow.dat")).ok);
+    ASSERT_EQ(ctx.bandLimits.RxUpper[k150M], 14600000);
+
+    ASSERT_TRUE(LoadDefaults(ctx));
+    EXPECT_TRUE(ctx.bandLimits == BandLimitCache::StartUp());
+
+    // Without Default.dat nothing changes, the limits included.
+    ASSERT_TRUE(OpenCodeplug(ctx, dir.File("narrow.dat")).ok);
+    const BandLimitCache before = ctx.bandLimits;
+    ctx.settings.DefaultDataPath = dir.File("missing.dat");
+    EXPECT_FALSE(LoadDefaults(ctx));
+    EXPECT_TRUE(ctx.bandLimits == before);
+}
+
 TEST(ShellFiles, FailedErrorWithoutTextFallsBackToTheFixedSentence) {
     FileResult r;
     EXPECT_EQ(FileErrorText(r), "Sorry, error not find.");
