@@ -64,6 +64,16 @@ TEST(ChannelRecord, EmptyTest) {
     EXPECT_EQ(RecordOffset(1), 0x0100u);
     EXPECT_EQ(RecordOffset(801), 0x6500u);
     EXPECT_EQ(RecordOffset(1600), 0xC8E0u);
+
+    // 1003.43380 MHz (read from a damaged record) does not fit eight BCD digits:
+    // it is written as no frequency, not as 3.43380 MHz.
+    ChannelRecord rec(img, RecordOffset(3));
+    rec.SetTxFreq(100343380);
+    EXPECT_FALSE(rec.HasTx());
+    rec.SetRxFreq(100343380);
+    EXPECT_TRUE(IsChannelEmpty(img, 3));
+    rec.SetRxFreq(kMaxFreqCount);
+    EXPECT_EQ(rec.RxFreq(), kMaxFreqCount);
 }
 
 // Every setter changes its own bits and nothing else, and reads back.

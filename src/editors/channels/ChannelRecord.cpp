@@ -42,11 +42,26 @@ void ChannelRecord::Set(Field f, int value) {
     w_[r.byte] = static_cast<std::uint8_t>((w_[r.byte] & ~r.Mask()) | shifted);
 }
 
+namespace {
+
+// Eight BCD digits hold at most 999.99999 MHz. A larger count (shown from a
+// damaged record) is written as no frequency rather than as the different
+// frequency its low eight digits would make.
+void EncodeFreqOrNone(std::uint8_t* p, int count) {
+    if (count > kMaxFreqCount) {
+        for (int i = 0; i < 4; ++i) p[i] = 0xFF;
+        return;
+    }
+    EncodeFreqBytes(p, count);
+}
+
+} // namespace
+
 void ChannelRecord::SetRxFreq(int count) {
-    EncodeFreqBytes(w_ + kRxFreq, count);
+    EncodeFreqOrNone(w_ + kRxFreq, count);
 }
 void ChannelRecord::SetTxFreq(int count) {
-    EncodeFreqBytes(w_ + kTxFreq, count);
+    EncodeFreqOrNone(w_ + kTxFreq, count);
 }
 void ChannelRecord::SetNoRx() {
     for (int i = 0; i < 4; ++i) w_[kRxFreq + i] = 0xFF;
@@ -55,7 +70,7 @@ void ChannelRecord::SetNoTx() {
     for (int i = 0; i < 4; ++i) w_[kTxFreq + i] = 0xFF;
 }
 void ChannelRecord::SetOffsetFreq(int count) {
-    EncodeFreqBytes(w_ + kOffset, count);
+    EncodeFreqOrNone(w_ + kOffset, count);
 }
 void ChannelRecord::SetCtcss(int tenths) {
     w_[kCtcss] = ByteToBcd(tenths % 100);

@@ -24,6 +24,7 @@ constexpr std::size_t kRecordSize = 32;
 constexpr int kChannelsPerBank = 800;
 constexpr int kChannelCount = 1600;
 constexpr std::size_t kNameLength = 6;
+constexpr int kMaxFreqCount = 99999999; // 999.99999 MHz, eight BCD digits
 
 // Record fields that are bit ranges of one byte.
 enum class Field : int {
@@ -134,6 +135,7 @@ public:
     std::uint8_t* MutableBytes() { return w_; }
     void Set(Field f, int value);
     void SetFlag(Field f, bool on) { Set(f, on ? 1 : 0); }
+    // Frequencies above kMaxFreqCount are written as no frequency (FF FF FF FF).
     void SetRxFreq(int count);
     void SetTxFreq(int count);
     void SetNoRx();

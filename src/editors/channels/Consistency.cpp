@@ -23,9 +23,10 @@ void EnsureFirstChannel(RadioImage& image, const BandLimitCache& cache, std::siz
     if (image[record + 3] != 0xFF) return;
     FillDefaultRecord(image, record, 0, cache);
     int f = cache.Enabled[k150M] ? cache.RxLower[k150M] : cache.RxLower[k450M];
-    // A band table without 450M limits has no frequency to offer; a zero would
-    // leave the channel empty, so the lowest 450M frequency of the radio is used.
-    if (f <= 0) f = HardBandRanges[k450M].minimum;
+    // A band table without usable 450M limits (unset, or damaged beyond what a
+    // record can hold) has no frequency to offer; writing it would leave the
+    // channel empty, so the lowest 450M frequency of the radio is used.
+    if (f <= 0 || f > kMaxFreqCount) f = HardBandRanges[k450M].minimum;
     ChannelRecord rec(image, record);
     rec.SetRxFreq(f);
     rec.SetTxFreq(f);
