@@ -34,6 +34,10 @@ TEST(PortDlgTest, DevicePathsProbedAndChosen) {
     EXPECT_TRUE(PortButtonAt(dlg, 1)->isChecked());
     EXPECT_FALSE(PortButtonAt(dlg, 2)->isEnabled());
     EXPECT_FALSE(PortButtonAt(dlg, 16)->isEnabled());
+    // Places without a port show no bare button.
+    EXPECT_FALSE(PortButtonAt(dlg, 2)->isHidden());
+    EXPECT_TRUE(PortButtonAt(dlg, 4)->isHidden());
+    EXPECT_TRUE(PortButtonAt(dlg, 16)->isHidden());
     auto* path = dlg.findChild<QLineEdit*>("path");
     ASSERT_NE(path, nullptr);
     EXPECT_EQ(path->text(), first.Device());

@@ -58,6 +58,13 @@ void CPortDlg::Build(bool withPathField) {
         radio->setObjectName(QStringLiteral("port%1").arg(i + 1));
         radio->setEnabled(b.enabled);
         radio->setToolTip(QString::fromStdString(b.path));
+        if (b.text.empty()) {
+            // No port behind this place of the grid: keep the place, show nothing.
+            QSizePolicy policy = radio->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            radio->setSizePolicy(policy);
+            radio->setVisible(false);
+        }
         group_->addButton(radio, i);
         grid->addWidget(radio, i / 4, i % 4);
         buttons_.push_back(radio);
