@@ -43,7 +43,8 @@ protected:
     }
 
     // Runs a command whose transfer dialog is started by "clicking" Start;
-    // a dialog still open after 20 s is closed so that the test cannot hang.
+    // a dialog still open after 60 s (a loaded machine) is closed so that the
+    // test cannot hang.
     void RunTransfer(int command) {
         QTimer clicker;
         QElapsedTimer clock;
@@ -51,7 +52,7 @@ protected:
         QObject::connect(&clicker, &QTimer::timeout, [&] {
             auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dlg) return;
-            if (clock.elapsed() > 20000) {
+            if (clock.elapsed() > 60000) {
                 dlg->reject();
                 return;
             }

@@ -46,15 +46,32 @@ public:
     QString SavedPath() const { return dir_.filePath("saved.img"); }
 
     // The commands received, once the radio has caught up with the PC (the
-    // log has stopped growing).
+    // log has not grown for 200 ms; at most 30 s, for a loaded machine).
     std::vector<std::string> Log() const {
         qint64 size = -1;
-        for (int i = 0; i < 60; ++i) {
+        int quiet = 0;
+        for (int i = 0; i < 600 && quiet < 4; ++i) {
             QThread::msleep(50);
             const qint64 now = QFileInfo(LogPath()).size();
-            if (now == size) break;
+            quiet = now == size ? quiet + 1 : 0;
             size = now;
         }
+        return ReadLog();
+    }
+    // The radio's memory as the last write left it. The radio saves it before
+    // it logs the "ENDW", so this waits (at most 30 s) for that line.
+    QByteArray Saved() const {
+        for (int i = 0; i < 1500; ++i) {
+            const std::vector<std::string> lines = ReadLog();
+            if (!lines.empty() && lines.back() == "ENDW") break;
+            QThread::msleep(20);
+        }
+        QFile f(SavedPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private:
+    std::vector<std::string> ReadLog() const {
         std::vector<std::string> lines;
         QFile f(LogPath());
         if (!f.open(QIODevice::ReadOnly)) return lines;
@@ -62,13 +79,7 @@ public:
             if (!line.isEmpty()) lines.push_back(line.toStdString());
         return lines;
     }
-    // The radio's memory as the last write left it.
-    QByteArray Saved() const {
-        QFile f(SavedPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
-private:
     QTemporaryDir dir_;
     QProcess process_;
     QString device_;
