@@ -110,7 +110,10 @@ TEST(ChannelRecord, NamesAndTones) {
     EXPECT_EQ(rec.Name(), "AB");
     for (std::size_t i = 0x1A; i <= 0x1D; ++i) EXPECT_EQ(img[0x100 + i], 0xFF);
     EXPECT_EQ(img[0x100 + 0x1E], 0xFF);
-    EXPECT_EQ(CleanName("a_b#c-d/efg"), "ab#c-d");
+    EXPECT_EQ(StorableName("a_b#c-d/efg"), "a_b#c-");
+    EXPECT_EQ(StorableName("A\x01"
+                           "B\xFF"),
+              "AB");
     EXPECT_EQ(rec.Ctcss(), 1000);
     EXPECT_EQ(rec.Dcs(), 23);
     rec.SetCtcss(885);

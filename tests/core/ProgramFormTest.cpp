@@ -283,6 +283,17 @@ TEST_F(ProgramFormTest, ListAndNameEditorsWriteTheirFields) {
     EXPECT_EQ(name[0], 'A');
     EXPECT_EQ(name[1], 'B');
     for (int i = 2; i < 6; ++i) EXPECT_EQ(name[i], 0xFF) << i;
+
+    // A name from the radio with characters the keys cannot type ("." and "_")
+    // survives the name editor opened and left without an edit.
+    ChannelRecord(ctx.image, RecordOffset(4)).SetName("A.B_C");
+    form.RefreshFromImage();
+    form.currentRow = 4;
+    form.currentCol = C::kColName;
+    form.BeginEdit();
+    form.CommitEditor();
+    form.CommitToImage();
+    EXPECT_EQ(Rec(4).Name(), "A.B_C");
 }
 
 TEST_F(ProgramFormTest, CommitDropsSqlModesTheRowCannotServeAndTransmitStop) {

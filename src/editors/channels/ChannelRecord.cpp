@@ -153,15 +153,11 @@ TxFromOffset ComputeTxFromOffset(const BandLimitCache& cache, int rx, int offset
     return {tx, direction};
 }
 
-bool IsValidNameChar(char c) {
-    return c != '\b' && NameKeyAllowed(c);
-}
-
-std::string CleanName(std::string_view typed) {
+std::string StorableName(std::string_view text) {
     std::string out;
-    for (char c : typed) {
+    for (char c : text) {
         if (out.size() == kNameLength) break;
-        if (IsValidNameChar(c)) out.push_back(c);
+        if (c >= 0x20 && c <= 0x7E) out.push_back(c);
     }
     return out;
 }

@@ -176,9 +176,10 @@ struct TxFromOffset {
 };
 TxFromOffset ComputeTxFromOffset(const BandLimitCache& cache, int rx, int offset, int direction);
 
-// Printable name characters (letters, digits and NameKeySet), at most 6.
-bool IsValidNameChar(char c);
-std::string CleanName(std::string_view typed);
+// What a record can hold of a name: its printable characters, at most 6. A
+// name read from the radio may hold printable characters the keys cannot type;
+// they are kept.
+std::string StorableName(std::string_view text);
 
 // Bank bit maps: 100 bytes each, bit (n-1)%8 of byte (n-1)/8 for channel n of the bank.
 struct BankMaps {

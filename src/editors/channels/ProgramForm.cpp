@@ -287,7 +287,7 @@ void ProgramForm::CommitEditor() {
         dcsEdit.visible = false;
         break;
     case Editor::Name:
-        SetCell(editRow_, editCol_, hasRx ? CleanName(nameEdit.text) : std::string());
+        SetCell(editRow_, editCol_, hasRx ? StorableName(nameEdit.text) : std::string());
         nameEdit.visible = false;
         break;
     case Editor::List:
