@@ -97,12 +97,18 @@ public:
         Send(endAs == TransferDirection::Read ? kEndRead : kEndWrite);
     }
 
-    void Progress() {
+    // After each block: the progress bar and label advance; then, if the user
+    // asked to stop, "ENDW" goes out (after a read too, as the radio expects)
+    // and the transfer is finished. True when it stopped.
+    bool ProgressThenStopped() {
         const int position = panel_.StepProgress();
         panel_.SetPercentText(PercentText(position, upper_));
+        if (!flags_.TransferCancel.load()) return false;
+        SendEnd(TransferDirection::Write);
+        Finish(TransferOutcome::Stopped, nullptr);
+        return true;
     }
     void SetUpper(int upper) { upper_ = upper; }
-    bool CancelRequested() const { return flags_.TransferCancel.load(); }
 
     // Every way out: the port is closed, the message (if any) shown, the busy
     // flag cleared, and only then the dialog asked to close.
@@ -136,12 +142,7 @@ TransferOutcome ReadBlocks(Session& s, RadioImage& image) {
         }
         if (!acknowledged)
             return s.Finish(TransferOutcome::CommunicationError, kCommunicationError);
-        s.Progress();
-        if (s.CancelRequested()) {
-            // A stopped read ends with "ENDW", as the radio expects.
-            s.SendEnd(TransferDirection::Write);
-            return s.Finish(TransferOutcome::Stopped, nullptr);
-        }
+        if (s.ProgressThenStopped()) return TransferOutcome::Stopped;
     }
     s.SendEnd(TransferDirection::Read);
     image = *staged;
@@ -163,11 +164,7 @@ TransferOutcome WriteBlocks(Session& s, RadioImage& image, const TransferJob& jo
             s.SendEnd(TransferDirection::Write);
             return s.Finish(TransferOutcome::CommunicationError, kCommunicationError);
         }
-        s.Progress();
-        if (s.CancelRequested()) {
-            s.SendEnd(TransferDirection::Write);
-            return s.Finish(TransferOutcome::Stopped, nullptr);
-        }
+        if (s.ProgressThenStopped()) return TransferOutcome::Stopped;
     }
     s.SendEnd(TransferDirection::Write);
     return s.Finish(TransferOutcome::Success, nullptr);
