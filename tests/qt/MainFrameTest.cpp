@@ -252,7 +252,9 @@ TEST_F(MainFrameTest, ARefusedFileChangesNothing) {
     bad.write(QByteArray(5000, 'x'));
     bad.close();
     ctx.image[kSharedByte] = 12;
+    frame->CommitAllViews();
     const RadioImage before = ctx.image;
+    prompter->answer = Prompter::Answer::No; // the change above need not be saved
     prompter->openPath = bad.fileName();
     frame->Command(cmd::kOpen);
     ASSERT_EQ(prompter->told.size(), 1);
@@ -260,6 +262,39 @@ TEST_F(MainFrameTest, ARefusedFileChangesNothing) {
     EXPECT_TRUE(ctx.image == before);
     EXPECT_EQ(ctx.CurrentFile, "");
     EXPECT_EQ(OwnTitle(*frame), "VMR-417");
+}
+
+TEST_F(MainFrameTest, OpenWithUnsavedEditsOffersASaveFirst) {
+    const QString other = WriteCodeplug("other.dat", 40);
+    prompter->openPath = other;
+    frame->OpenEditor(EditorId::Dtmf);
+    dtmf->edit->setText("41");
+
+    prompter->answer = Prompter::Answer::Cancel; // keep the edits: no file dialog
+    frame->Command(cmd::kOpen);
+    EXPECT_EQ(prompter->asked.size(), 1);
+    EXPECT_TRUE(prompter->openDirs.isEmpty());
+    EXPECT_EQ(ctx.image[kSharedByte], 41);
+
+    prompter->answer = Prompter::Answer::Yes; // saved, then the other file opens
+    prompter->savePath = dir.filePath("edits.dat");
+    frame->Command(cmd::kOpen);
+    AppContext saved;
+    ASSERT_TRUE(
+        ReadCodeplugFile(dir.filePath("edits.dat").toStdString(), saved.image, saved.tones).ok);
+    EXPECT_EQ(saved.image[kSharedByte], 41);
+    EXPECT_EQ(ctx.image[kSharedByte], 40);
+    EXPECT_EQ(dtmf->edit->text(), "40");
+
+    prompter->asked.clear(); // nothing changed since: no question
+    frame->Command(cmd::kOpen);
+    EXPECT_TRUE(prompter->asked.isEmpty());
+
+    dtmf->edit->setText("42"); // answered No: the edits go
+    prompter->answer = Prompter::Answer::No;
+    frame->Command(cmd::kOpen);
+    EXPECT_EQ(prompter->asked.size(), 1);
+    EXPECT_EQ(ctx.image[kSharedByte], 40);
 }
 
 TEST_F(MainFrameTest, SaveAfterNewProposesTheModelDataFile) {
@@ -396,6 +431,43 @@ TEST_F(MainFrameTest, ClosingWithUnsavedChangesAsks) {
     prompter->savePath = dir.filePath("kept.dat");
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(QFile::exists(dir.filePath("kept.dat")));
+}
+
+// With the real editors: data as the program loaded them are not "changed"
+// because the editors store them in their own way.
+TEST(MainFrameEditors, UntouchedDataAreNeverOfferedASave) {
+    QTemporaryDir dir;
+    AppContext ctx;
+    const std::string d = dir.path().toStdString();
+    ctx.settings.AppDir = d + "/";
+    ctx.settings.DataDir = d;
+    ctx.settings.ModelName = "VMR-417";
+    ctx.settings.DefaultDataPath = std::string(VMR_BIN_DIR) + "/Default.dat";
+    ctx.ini.SetPath(d + "/Program.ini");
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    CMainFrame frame(ctx, registry);
+    auto owned = std::make_unique<ScriptedPrompter>();
+    ScriptedPrompter* prompter = owned.get();
+    frame.SetPrompter(std::move(owned));
+    frame.show();
+    frame.OpenEditor(EditorId::Model);
+
+    frame.CommitAllViews(); // right after start-up
+    EXPECT_FALSE(HasUnsavedChanges(ctx));
+
+    // A file as the radio might hold it, with bytes the editors tidy up.
+    RadioImage radio = ctx.image;
+    for (std::size_t a = 0x0100; a < 0x0100 + 32 * 20; ++a)
+        radio[a] = static_cast<std::uint8_t>(a * 7);
+    ASSERT_TRUE(WriteCodeplugFile(dir.filePath("radio.dat"), radio, ctx.tones).ok);
+    prompter->openPath = dir.filePath("radio.dat");
+    prompter->answer = Prompter::Answer::No;
+    frame.Command(cmd::kOpen);
+    EXPECT_TRUE(prompter->asked.isEmpty());
+    EXPECT_EQ(ctx.CurrentFile, dir.filePath("radio.dat").toStdString());
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(prompter->asked.isEmpty());
 }
 
 TEST_F(MainFrameTest, ClosingAndAnsweringNoDiscards) {

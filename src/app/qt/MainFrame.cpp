@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(AppContext& ctx, const EditorRegistry& registry, QWidget*
     OpenChannelEditor();
     comPane_->setText(Q(ctx_.settings.ComPort));
     freqPane_->setText(QString());
-    MarkClean(ctx_);
+    MarkCleanAsStored();
 }
 
 CMainFrame::~CMainFrame() {
@@ -393,10 +393,44 @@ void CMainFrame::OnNew() {
     ctx_.CurrentFile.clear();
     setWindowTitle(Q(MainWindowTitle(ctx_)));
     RefreshAllViews();
+    MarkCleanAsStored();
+}
+
+// The editors store some data in a tidier form than they were loaded in (a
+// tone word no tone encodes, text after its padding): the data as last
+// loaded or saved are taken as the open editors would store them, so that
+// opening and closing a file asks nothing. The image itself stays as loaded.
+void CMainFrame::MarkCleanAsStored() {
+    const RadioImage loaded = ctx_.image;
+    CommitAllViews();
     MarkClean(ctx_);
+    ctx_.image = loaded;
+}
+
+bool CMainFrame::IsUnchangedNow() {
+    if (!ctx_.clean.marked) return false;
+    const RadioImage now = ctx_.image;
+    CommitAllViews();
+    const bool unchanged = !HasUnsavedChanges(ctx_);
+    ctx_.image = now;
+    return unchanged;
+}
+
+bool CMainFrame::MayReplaceData() {
+    CommitAllViews();
+    if (!HasUnsavedChanges(ctx_)) return true;
+    const Prompter::Answer answer =
+        prompter_->Ask(this, Caption(),
+                       tr("The data have been changed since they were last saved.\n"
+                          "Save the changes?"),
+                       true);
+    if (answer == Prompter::Answer::Cancel) return false;
+    return answer == Prompter::Answer::No || OnSave();
 }
 
 void CMainFrame::OnOpen() {
+    // Another file replaces the data: unsaved edits are offered a save first.
+    if (!MayReplaceData()) return;
     const QString path = prompter_->OpenFileName(this, Q(ctx_.settings.DataDir));
     if (path.isEmpty()) return;
     const QString full = QFileInfo(path).absoluteFilePath();
@@ -409,7 +443,7 @@ void CMainFrame::OnOpen() {
     RefreshAllViews();
     setWindowTitle(Q(MainWindowTitle(ctx_)));
     if (mdi_->subWindowList().isEmpty()) OpenChannelEditorAtTopLeft();
-    MarkClean(ctx_);
+    MarkCleanAsStored();
 }
 
 bool CMainFrame::OnSave() {
@@ -451,7 +485,7 @@ void CMainFrame::OnRead() {
     RefreshBandLimits(ctx_.bandLimits, ctx_.image);
     RefreshAllViews();
     if (mdi_->subWindowList().isEmpty()) OpenChannelEditorAtTopLeft();
-    MarkClean(ctx_);
+    MarkCleanAsStored();
 }
 
 void CMainFrame::OnWrite() {
@@ -582,6 +616,7 @@ CMyChildFrame* CMainFrame::CreateEditorWindow(EditorId id) {
             tr("The %1 editor is not part of this build yet.").arg(Q(std::string(info.title))));
         return nullptr;
     }
+    const bool unchanged = IsUnchangedNow();
     CBaseFormView* view = factory(ctx_, nullptr);
     if (!view) return nullptr;
     auto* frame = new CMyChildFrame(id, view);
@@ -599,6 +634,8 @@ CMyChildFrame* CMainFrame::CreateEditorWindow(EditorId id) {
     frames_[Slot(id)] = frame;
     connect(frame, &CMyChildFrame::HelpRequested, this, &CMainFrame::OnChildHelp);
     view->RefreshFromImage(); // the first update
+    // Opening a window changes no data: what it would tidy counts as stored.
+    if (unchanged) MarkCleanAsStored();
     return frame;
 }
 
@@ -678,17 +715,9 @@ void CMainFrame::NextPane(bool forward) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (preview_) preview_->close();
-    CommitAllViews();
-    if (HasUnsavedChanges(ctx_)) {
-        const Prompter::Answer answer =
-            prompter_->Ask(this, Caption(),
-                           tr("The data have been changed since they were last saved.\n"
-                              "Save the changes?"),
-                           true);
-        if (answer == Prompter::Answer::Cancel || (answer == Prompter::Answer::Yes && !OnSave())) {
-            event->ignore();
-            return;
-        }
+    if (!MayReplaceData()) {
+        event->ignore();
+        return;
     }
     event->accept();
 }

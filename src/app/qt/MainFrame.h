@@ -107,6 +107,14 @@ private:
     void OpenChannelEditorAtTopLeft();
     CMyChildFrame* CreateEditorWindow(EditorId id);
     void RunModalEditor(EditorId id);
+    // Commits the editors; when the data have changed since they were last
+    // saved, asks whether to save them. False: keep the data (Cancel, or the
+    // save failed or was cancelled).
+    bool MayReplaceData();
+    // Marks the data as saved in the form the open editors store them.
+    void MarkCleanAsStored();
+    // Whether the data, with every editor's edits, are as last marked.
+    bool IsUnchangedNow();
     bool SaveAsFromDialog();
     bool WriteTo(const QString& path);
     QList<CMyChildFrame*> ChildFrames() const; // top window first
