@@ -253,6 +253,26 @@ TEST(SerialPortTest, DiscardKeepsTheBytesAlreadyWritten) {
     EXPECT_EQ(arrived, expected);
 }
 
+// A device that goes away (the cable pulled out) still costs a receive its
+// time-out, so a transfer waiting for the wake-up reply does not spin.
+TEST(SerialPortTest, ReceiveFromAVanishedDeviceWaits) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    SerialPort port;
+    ASSERT_TRUE(port.Open(::ptsname(master)).ok);
+    ::close(master);
+    std::uint8_t b = 0;
+    QElapsedTimer timer;
+    for (int i = 0; i < 3; ++i) {
+        timer.start();
+        EXPECT_EQ(port.Receive(&b, 1), 0u);
+        EXPECT_GE(timer.elapsed(), 140) << "receive " << i;
+    }
+    port.Close();
+}
+
 TEST(SerialPortTest, OpenFailureNamesTheReason) {
     SerialPort port;
     const PortOpenResult r = port.Open("/dev/vmr-no-such-port");

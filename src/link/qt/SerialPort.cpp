@@ -143,7 +143,14 @@ std::size_t SerialPort::Receive(std::uint8_t* out, std::size_t n) {
         if (wait <= 0) break;
         if (!port_->waitForReadyRead(static_cast<int>(wait))) {
             const QSerialPort::SerialPortError e = port_->error();
-            if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError) break; // device gone
+            if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError) {
+                // The device is gone (a cable pulled out): nothing more will
+                // come, but the receive still takes its time-out, so that a
+                // caller waiting for a reply does not spin.
+                const qint64 rest = total - timer.elapsed();
+                if (got == 0 && rest > 0) Pause(static_cast<int>(rest));
+                break;
+            }
             port_->clearError();
         }
     }
