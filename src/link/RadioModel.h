@@ -35,6 +35,10 @@ public:
 
     // Takes the next byte from the PC.
     RadioReply Feed(std::uint8_t byte);
+    // The line has been quiet for a while: a command begun and never finished
+    // (the program on the other end was killed) is forgotten, as the radio
+    // forgets it, so that the next wake-up is heard.
+    void LineQuiet() { pending_.clear(); }
 
     const RadioImage& Memory() const { return *memory_; }
     // Every command received, one entry each: "WAKE", "WAKE ignored", "M", "A",

@@ -1,4 +1,5 @@
 #include "link/PortForm.h"
+#include "link/RadioModel.h"
 #include "link/TransferForm.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,29 @@ TEST(PortFormTest, DevicePathsAndTypedPaths) {
     EXPECT_EQ(form.Selected(), 1);
     form.OnPathEdited("   ");
     EXPECT_EQ(form.OnOk(), "ttyUSB0"); // nothing typed: the configured port stays
+}
+
+} // namespace
+} // namespace vmr
+
+namespace vmr {
+namespace {
+
+// A block command cut off half-way (the program was killed) is forgotten once
+// the line has been quiet, so the next program's wake-up is answered.
+TEST(RadioModelTest, UnfinishedCommandForgottenWhenTheLineIsQuiet) {
+    RadioModel radio(RadioImage{});
+    const std::uint8_t wakeUp[7] = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
+    RadioReply last;
+    for (const std::uint8_t b : wakeUp) last = radio.Feed(b);
+    ASSERT_EQ(last.bytes, std::vector<std::uint8_t>{0x41});
+    for (const std::uint8_t b : {std::uint8_t{'W'}, std::uint8_t{0x00}, std::uint8_t{0x60},
+                                 std::uint8_t{0x20}, std::uint8_t{0x11}})
+        radio.Feed(b);
+    radio.LineQuiet();
+    for (const std::uint8_t b : wakeUp) last = radio.Feed(b);
+    EXPECT_EQ(last.command, "WAKE");
+    EXPECT_EQ(last.bytes, std::vector<std::uint8_t>{0x41});
 }
 
 } // namespace

@@ -266,10 +266,16 @@ int main(int argc, char* argv[]) {
     vmr::RadioModel radio(memory, faults);
     Line line(master, o.lineRate);
     std::vector<std::uint8_t> buffer(4096);
+    // A command left unfinished for this long was abandoned by the PC.
+    constexpr auto kAbandoned = std::chrono::seconds(1);
+    Clock::time_point lastByte = Clock::now();
     while (!gStop) {
         pollfd p{master, POLLIN, 0};
         const int ready = ::poll(&p, 1, 200);
-        if (ready <= 0) continue;
+        if (ready <= 0) {
+            if (Clock::now() - lastByte > kAbandoned) radio.LineQuiet();
+            continue;
+        }
         const ssize_t n = ::read(master, buffer.data(), buffer.size());
         if (n <= 0) {
             // Nobody at the other end right now.
@@ -277,6 +283,8 @@ int main(int argc, char* argv[]) {
             continue;
         }
         const Clock::time_point readAt = Clock::now();
+        if (readAt - lastByte > kAbandoned) radio.LineQuiet();
+        lastByte = readAt;
         for (ssize_t i = 0; i < n; ++i) {
             const Clock::time_point arrival = line.Arrival(readAt);
             const vmr::RadioReply reply = radio.Feed(buffer[static_cast<std::size_t>(i)]);
