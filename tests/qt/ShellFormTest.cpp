@@ -8,10 +8,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -166,6 +169,26 @@ TEST(TabHost, OnlyTheCurrentPageIsInStepWithTheImage) {
     EXPECT_EQ(image[11], 6);
     EXPECT_EQ(a->commits, 1);
     EXPECT_EQ(host.CurrentPage(), b);
+}
+
+TEST(TabHost, EnterAndEscapeOnAPageNeverCloseItsWindow) {
+    RadioImage image;
+    QDialog window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* page = new CountingPage(image, 10);
+    auto* edit = new QLineEdit(page);
+    layout->addWidget(page);
+    auto* ok = new QPushButton("OK", &window);
+    ok->setDefault(true);
+    layout->addWidget(ok);
+    QObject::connect(ok, &QPushButton::clicked, &window, &QDialog::accept);
+    window.show();
+    edit->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QTest::keyClick(edit, key);
+        EXPECT_TRUE(window.isVisible()) << key;
+        EXPECT_EQ(window.result(), 0) << key;
+    }
 }
 
 TEST(AboutBox, ShowsCompanyVersionAndModel) {

@@ -2,6 +2,7 @@
 
 #include "app/Editors.h"
 
+#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +19,18 @@ int CBaseFormView::HelpContext() const {
 }
 
 CBasePage::CBasePage(int formId, QWidget* parent) : QWidget(parent), formId_(formId) {}
+
+void CBasePage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
 
 CTabHostView::CTabHostView(int formId, QWidget* parent)
     : CBaseFormView(formId, parent), tabs_(new QTabWidget(this)) {

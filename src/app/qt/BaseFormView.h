@@ -38,7 +38,8 @@ private:
     int formId_;
 };
 
-// A tab page of a tab host.
+// A tab page of a tab host. Enter and Escape stop at the page, so a page
+// never closes the window it sits in.
 class CBasePage : public QWidget {
     Q_OBJECT
 public:
@@ -47,6 +48,9 @@ public:
 
     virtual void RefreshFromImage() {}
     virtual void CommitToImage() {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int formId_;
