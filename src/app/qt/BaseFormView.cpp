@@ -20,16 +20,16 @@ int CBaseFormView::HelpContext() const {
 
 CBasePage::CBasePage(int formId, QWidget* parent) : QWidget(parent), formId_(formId) {}
 
+bool IsEnterOrEscape(const QKeyEvent* event) {
+    const int key = event->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
 void CBasePage::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (IsEnterOrEscape(event))
         event->accept();
-        return;
-    default:
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 CTabHostView::CTabHostView(int formId, QWidget* parent)

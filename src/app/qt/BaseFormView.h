@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class QKeyEvent;
 class QTabWidget;
 
 namespace vmr {
@@ -37,6 +38,9 @@ public:
 private:
     int formId_;
 };
+
+// Enter or Escape: the keys that would close a dialog.
+bool IsEnterOrEscape(const QKeyEvent* event);
 
 // A tab page of a tab host. Enter and Escape stop at the page, so a page
 // never closes the window it sits in.
