@@ -4,9 +4,7 @@
 // passes settle instead of changing the data again each time.
 #include "ChannelFormFixture.h"
 
-#include "editors/channels/ChannelEditForm.h"
 #include "editors/channels/ProgramForm.h"
-#include "editors/channels/VfoForm.h"
 
 #include <gtest/gtest.h>
 
@@ -74,24 +72,11 @@ TEST_P(ChannelDamagedData, ChannelTableStoresWhatItShows) {
 }
 
 TEST_P(ChannelDamagedData, ChannelDialogSettles) {
-    ExpectSettles([this] {
-        ChannelEditForm f(ctx, 1);
-        f.Open();
-        for (int n = 1; n < kChannelsPerBank; ++n) f.OnSpin(+1);
-        f.Close();
-    });
+    ExpectSettles([this] { testing::WalkChannelDialog(ctx); });
 }
 
 TEST_P(ChannelDamagedData, VfoDialogSettles) {
-    ExpectSettles([this] {
-        VfoForm f(ctx);
-        f.Open();
-        for (int p = 1; p < static_cast<int>(f.tabs.size()); ++p) {
-            f.OnTabChanging();
-            f.OnTabChanged(p);
-        }
-        f.Close();
-    });
+    ExpectSettles([this] { testing::WalkVfoTabs(ctx); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, ChannelDamagedData, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));

@@ -309,11 +309,7 @@ protected:
         for (int n = 1; n <= kChannelsPerBank; ++n)
             if (IsChannelEmpty(expected, n))
                 FillDefaultRecord(expected, RecordOffset(n), 0, ctx.bandLimits);
-        ChannelEditForm f(ctx, 1);
-        f.Open();
-        for (int n = 1; n < kChannelsPerBank; ++n) f.OnSpin(+1);
-        EXPECT_EQ(f.Channel(), 800);
-        f.Close();
+        testing::WalkChannelDialog(ctx);
         EXPECT_TRUE(ctx.image == expected)
             << "differs at" << testing::DiffOffsets(ctx.image, expected);
     }

@@ -4,9 +4,11 @@
 
 #include "LinkTestPort.h"
 #include "app/AppContext.h"
+#include "editors/channels/ChannelEditForm.h"
 #include "editors/channels/ChannelFields.h"
 #include "editors/channels/ChannelRecord.h"
 #include "editors/channels/Consistency.h"
+#include "editors/channels/VfoForm.h"
 #include "image/BandTable.h"
 #include "image/Codecs.h"
 #include "image/CodeplugFile.h"
@@ -17,6 +19,27 @@
 #include <string>
 
 namespace vmr::testing {
+
+// Opens the channel edit dialog on channel 1, spins up through every channel of
+// bank A and closes it.
+inline void WalkChannelDialog(AppContext& ctx) {
+    ChannelEditForm f(ctx, 1);
+    f.Open();
+    for (int n = 1; n < kChannelsPerBank; ++n) f.OnSpin(+1);
+    EXPECT_EQ(f.Channel(), kChannelsPerBank);
+    f.Close();
+}
+
+// Opens the VFO editor, selects every tab in turn and closes it.
+inline void WalkVfoTabs(AppContext& ctx) {
+    VfoForm f(ctx);
+    f.Open();
+    for (int p = 1; p < static_cast<int>(f.tabs.size()); ++p) {
+        f.OnTabChanging();
+        f.OnTabChanged(p);
+    }
+    f.Close();
+}
 
 inline std::string DefaultDatPath() {
     return std::string(VMR_BIN_DIR) + "/Default.dat";

@@ -187,13 +187,7 @@ TEST_F(VfoFormTest, WalkingTheTabsChangesNothing) {
         FinaliseImage(ctx.image, ctx.bandLimits); // VFOs of disabled bands repaired
         if (pass == 2) ctx.image = testing::WriteAndReadBack(ctx.image);
         const RadioImage before = ctx.image;
-        VfoForm f(ctx);
-        f.Open();
-        for (int p = 1; p < static_cast<int>(f.tabs.size()); ++p) {
-            f.OnTabChanging();
-            f.OnTabChanged(p);
-        }
-        f.Close();
+        testing::WalkVfoTabs(ctx);
         EXPECT_TRUE(ctx.image == before) << testing::DiffOffsets(ctx.image, before);
     }
 }
