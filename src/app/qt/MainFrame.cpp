@@ -289,7 +289,17 @@ void CMainFrame::BuildTreeBar() {
 // ---- commands ------------------------------------------------------------
 
 void CMainFrame::Command(int id) {
-    if (CBaseFormView* view = ActiveView(); view && view->HandleCommand(id)) return;
+    if (CBaseFormView* view = ActiveView()) {
+        // A view's own Read marks the radio's data as in step as they arrived;
+        // take them again as the editors store them, as the main window's Read
+        // does, so that closing right after it asks nothing.
+        const RadioImage cleanBefore = ctx_.clean.image;
+        if (view->HandleCommand(id)) {
+            if (id == cmd::kRead && ctx_.clean.marked && !(ctx_.clean.image == cleanBefore))
+                MarkCleanAsStored();
+            return;
+        }
+    }
     if (const auto editor = EditorOfCommand(id)) {
         OpenEditor(*editor);
         return;
