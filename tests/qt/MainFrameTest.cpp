@@ -24,6 +24,7 @@ namespace {
 
 using test::ByteView;
 using test::ScriptedPrompter;
+using test::UseTestFolder;
 
 constexpr std::size_t kChannelByte = 0xE000; // bytes the stand-in editors show
 constexpr std::size_t kSharedByte = 0xE001;
@@ -438,12 +439,7 @@ TEST_F(MainFrameTest, ClosingWithUnsavedChangesAsks) {
 TEST(MainFrameEditors, UntouchedDataAreNeverOfferedASave) {
     QTemporaryDir dir;
     AppContext ctx;
-    const std::string d = dir.path().toStdString();
-    ctx.settings.AppDir = d + "/";
-    ctx.settings.DataDir = d;
-    ctx.settings.ModelName = "VMR-417";
-    ctx.settings.DefaultDataPath = std::string(VMR_BIN_DIR) + "/Default.dat";
-    ctx.ini.SetPath(d + "/Program.ini");
+    UseTestFolder(ctx, dir);
     EditorRegistry registry;
     RegisterEditors(registry);
     CMainFrame frame(ctx, registry);

@@ -17,12 +17,7 @@ namespace {
 TEST(ProgramViewRead, ClosingAfterTheTablesOwnReadAsksNothing) {
     QTemporaryDir dir;
     AppContext ctx;
-    const std::string d = dir.path().toStdString();
-    ctx.settings.AppDir = d + "/";
-    ctx.settings.DataDir = d;
-    ctx.settings.ModelName = "VMR-417";
-    ctx.settings.DefaultDataPath = std::string(VMR_BIN_DIR) + "/Default.dat";
-    ctx.ini.SetPath(d + "/Program.ini");
+    test::UseTestFolder(ctx, dir);
     EditorRegistry registry;
     RegisterEditors(registry);
     CMainFrame frame(ctx, registry);

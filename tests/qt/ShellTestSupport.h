@@ -77,4 +77,14 @@ public:
     QStringList asked, told, openDirs, saveDirs, saveProposals;
 };
 
+// Settings of a program whose folders are dir, on the built Default.dat.
+inline void UseTestFolder(AppContext& ctx, const QTemporaryDir& dir) {
+    const std::string d = dir.path().toStdString();
+    ctx.settings.AppDir = d + "/";
+    ctx.settings.DataDir = d;
+    ctx.settings.ModelName = "VMR-417";
+    ctx.settings.DefaultDataPath = std::string(VMR_BIN_DIR) + "/Default.dat";
+    ctx.ini.SetPath(d + "/Program.ini");
+}
+
 } // namespace vmr::test
