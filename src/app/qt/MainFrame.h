@@ -86,8 +86,6 @@ public:
 
     // Test seams: the questions and file dialogs, and the radio link's dialogs.
     void SetPrompter(std::unique_ptr<Prompter> prompter) { prompter_ = std::move(prompter); }
-    using TransferRunner = std::function<bool(RadioDirection, AppContext&, QWidget*)>;
-    using PortRunner = std::function<bool(AppContext&, QWidget*)>;
     void SetRadioDialogs(TransferRunner transfer, PortRunner port);
 
 protected:

@@ -34,8 +34,6 @@ public:
     void OnChannelEdit();
 
     // The dialogs the view runs; tests put their own in.
-    using TransferRunner = std::function<bool(RadioDirection, AppContext&, QWidget*)>;
-    using PortRunner = std::function<bool(AppContext&, QWidget*)>;
     using EditRunner = std::function<void(AppContext&, int channel, QWidget*)>;
     void SetRadioDialogs(TransferRunner transfer, PortRunner port);
     void SetChannelEditRunner(EditRunner run) { editRunner_ = std::move(run); }
