@@ -344,6 +344,25 @@ int ToneCoefficient(int tenths) {
     return static_cast<int>(c);
 }
 
+bool IsPrintableAscii(char c) {
+    return c >= 0x20 && c <= 0x7E;
+}
+
+std::string ReadPaddedText(const std::uint8_t* field, std::size_t width, bool (*accept)(char)) {
+    std::string s;
+    for (std::size_t i = 0; i < width; ++i) {
+        const char c = static_cast<char>(field[i]);
+        if (!accept(c)) break;
+        s.push_back(c);
+    }
+    return s;
+}
+
+void WritePaddedText(std::uint8_t* field, std::size_t width, std::string_view text) {
+    for (std::size_t i = 0; i < width; ++i)
+        field[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF;
+}
+
 std::string ToUpper(std::string_view text) {
     std::string s(text);
     for (char& c : s)

@@ -64,6 +64,13 @@ char DtmfCodeToChar(int n);
 
 int ToneCoefficient(int tenths);
 
+// Texts in the image: characters from the start of a field while they pass
+// accept, at most width of them; the rest of a written field is 0xFF.
+bool IsPrintableAscii(char c);
+std::string ReadPaddedText(const std::uint8_t* field, std::size_t width,
+                           bool (*accept)(char) = IsPrintableAscii);
+void WritePaddedText(std::uint8_t* field, std::size_t width, std::string_view text);
+
 std::string ToUpper(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 

@@ -51,8 +51,7 @@ constexpr std::uint8_t kRepeatDigit = 0x0E; // "E"
 constexpr std::uint8_t kNoDelimiter = 0x00; // "None"
 
 void WriteText(RadioImage& image, std::size_t offset, std::size_t width, std::string_view text) {
-    for (std::size_t i = 0; i < width; ++i)
-        image[offset + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF;
+    WritePaddedText(image.data() + offset, width, text);
 }
 
 void WriteBandTable(RadioImage& image) {

@@ -50,13 +50,7 @@ bool Save(const std::string& path, const Codeplug& cp, int& exitCode) {
 }
 
 std::string Text(const vmr::RadioImage& image, std::size_t offset, std::size_t width) {
-    std::string s;
-    for (std::size_t i = 0; i < width; ++i) {
-        const std::uint8_t c = image[offset + i];
-        if (c < 0x20 || c > 0x7E) break;
-        s.push_back(static_cast<char>(c));
-    }
-    return s;
+    return vmr::ReadPaddedText(image.data() + offset, width);
 }
 
 std::string LimitText(const vmr::RadioImage& image, std::size_t offset) {

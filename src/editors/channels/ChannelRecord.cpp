@@ -27,13 +27,7 @@ int ChannelRecordView::Dcs() const {
 }
 
 std::string ChannelRecordView::Name() const {
-    std::string name;
-    for (std::size_t i = 0; i < kNameLength; ++i) {
-        const std::uint8_t c = p_[kName + i];
-        if (c < 0x20 || c > 0x7E) break;
-        name.push_back(static_cast<char>(c));
-    }
-    return name;
+    return ReadPaddedText(p_ + kName, kNameLength);
 }
 
 void ChannelRecord::Set(Field f, int value) {
@@ -81,8 +75,7 @@ void ChannelRecord::SetDcs(int code) {
     w_[kDcs + 1] = ByteToBcd(code / 100);
 }
 void ChannelRecord::SetName(std::string_view name) {
-    for (std::size_t i = 0; i < kNameLength; ++i)
-        w_[kName + i] = i < name.size() ? static_cast<std::uint8_t>(name[i]) : 0xFF;
+    WritePaddedText(w_ + kName, kNameLength, name);
 }
 
 bool IsChannelEmpty(const RadioImage& image, int n) {
@@ -157,7 +150,7 @@ std::string StorableName(std::string_view text) {
     std::string out;
     for (char c : text) {
         if (out.size() == kNameLength) break;
-        if (c >= 0x20 && c <= 0x7E) out.push_back(c);
+        if (IsPrintableAscii(c)) out.push_back(c);
     }
     return out;
 }

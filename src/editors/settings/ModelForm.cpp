@@ -1,5 +1,7 @@
 #include "editors/settings/ModelForm.h"
 
+#include "image/Codecs.h"
+
 #include <string_view>
 
 namespace vmr {
@@ -67,18 +69,12 @@ bool IsIdentityAlnum(char c) {
 }
 
 bool IsIdentityPrintable(char c) {
-    return c >= 0x20 && c <= 0x7E;
+    return IsPrintableAscii(c);
 }
 
 std::string ReadIdentityText(const RadioImage& image, std::size_t offset, std::size_t width,
                              CharRule test) {
-    std::string s;
-    for (std::size_t i = 0; i < width; ++i) {
-        const char c = static_cast<char>(image[offset + i]);
-        if (!test(c)) break;
-        s += c;
-    }
-    return s;
+    return ReadPaddedText(image.data() + offset, width, test);
 }
 
 std::string LastProgramDateText(const RadioImage& image) {
